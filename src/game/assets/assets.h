@@ -1,0 +1,48 @@
+// The picture files read at run time: their paths below the asset root and how they are loaded.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "../controls.h"
+
+namespace cv {
+
+struct World;
+
+namespace assets {
+
+// One row of the asset table: a file below the asset root and the control it is shown in.
+struct AssetFile {
+    std::string path;
+    std::string shownIn;
+};
+
+// Every picture file the game loads during play.
+const std::vector<AssetFile>& assetTable();
+
+inline const std::string talk = "talk.jpg";
+inline const std::string fon1 = "fon1.jpg";
+inline const std::string enemyRat = "enemy/rat.jpg";
+inline const std::string enemyLizard = "enemy/gec.jpg";
+inline const std::string enemyScorpion = "enemy/scorp.jpg";
+
+// The fighter picture for a weapon kind ("knife", "gun", "spear", "no") and the character's sex.
+std::string viewPath(const std::string& weapon, int playerSex);
+// The bare-handed figure and the three weapon figures of the inventory, by sex.
+std::string showBarePath(int playerSex);
+std::string showPistolPath(int playerSex);
+std::string showSpearPath(int playerSex);
+std::string showKnifePath(int playerSex);
+// Hand-slot pictures of the inventory: "knife", "10mm", "knife2", "spear", "no".
+std::string invPath(const std::string& name);
+
+// The number glyph for 0..10: nums/00.bmp .. nums/10.bmp.
+std::string glyphPath(int value);
+
+} // namespace assets
+
+// Loads the picture file into the control; throws PictureError and leaves the control as it was.
+void loadPicture(World& world, Picture& control, const std::string& path);
+
+} // namespace cv

@@ -1,0 +1,30 @@
+// The character creation screen's rules, and the character sheet it becomes once a character is in play.
+#pragma once
+
+namespace cv {
+
+struct World;
+
+// Statistic index 0..6 in memory order (strength, perception, endurance, intelligence, agility, luck, charisma).
+void raiseStat(World& w, int stat);
+void lowerStat(World& w, int stat);
+void toggleTag(World& w, int skill);         // tag buttons, skill 1..17
+void toggleTrait(World& w, int trait);       // the trait rule itself, trait 1..14
+void traitButtonClick(World& w, int trait);  // a trait button: the rule, then the statistic grant of traits 2, 3, 14
+void skillCaptionClick(World& w, int skill); // s1 .. s17
+void acceptClick(World& w);                  // Image2
+void cancelClick(World& w);                  // Image1
+void bonClick(World& w);                     // "Бонуса"
+void karClick(World& w);                     // "Карма"
+void kilClick(World& w);                     // "Убито"
+
+void openForCreation(World& w); // the ready-made screen's create button
+bool poolHasPoints(const World& w);
+void showFreeTags(World& w);
+void resetSkillColours(World& w);
+// Covers the editing controls and shows the sheet's own buttons (shared by accept and the ready-made take).
+void turnIntoSheet(World& w);
+// The inventory's figure pictures for the sex (1 male, 2 female); the bare figure is loaded into mainshow.
+void setFigurePictures(World& w, int playerSex);
+
+} // namespace cv

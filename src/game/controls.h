@@ -1,0 +1,100 @@
+// Plain-data descriptions of on-screen controls: what the player sees and what the rules read back.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace cv {
+
+struct Color {
+    std::uint8_t r = 0, g = 255, b = 0;
+    bool operator==(const Color&) const = default;
+};
+
+inline constexpr Color brightGreen{0, 255, 0};
+inline constexpr Color darkGreen{0, 128, 0};
+inline constexpr Color red{255, 0, 0};
+inline constexpr Color navy{0, 0, 128};
+
+struct Font {
+    std::string family = "MS Sans Serif";
+    int pixelSize = 13;
+    bool bold = false;
+    bool operator==(const Font&) const = default;
+};
+
+enum class Cursor { Arrow, Hand, Cross };
+
+// Common to every control: where it is, whether it shows and takes input, its hint and pointer.
+struct Control {
+    int left = 0, top = 0, width = 0, height = 0;
+    bool visible = true;
+    bool enabled = true;
+    std::string hint;
+    Cursor cursor = Cursor::Arrow;
+    // Stacking among siblings: a higher value lies in front. Raised by bringToFront().
+    int z = 0;
+
+    void place(int l, int t, int w, int h) { left = l, top = t, width = w, height = h; }
+};
+
+struct Label : Control {
+    std::string text;
+    Color color = brightGreen;
+    Font font;
+    bool wordWrap = false;
+};
+
+// A picture control; `picture` is the file last loaded into it, relative to the asset root.
+struct Picture : Control {
+    std::string picture;
+};
+
+struct Button : Control {
+    std::string caption;
+};
+
+struct RadioButton : Control {
+    std::string caption;
+    bool checked = false;
+};
+
+struct Panel : Control {};
+
+struct Edit : Control {
+    std::string text;
+    bool readOnly = false;
+};
+
+struct ComboBox : Control {
+    std::string text;
+    std::vector<std::string> items;
+};
+
+struct ListBox : Control {
+    std::vector<std::string> items;
+    int selected = -1;
+};
+
+// A timer of the game's virtual clock. It ticks every `interval` ms while running.
+struct Timer {
+    int interval = 0;
+    bool running = false;
+    std::int64_t due = 0;      // virtual time of the next tick
+    std::int64_t startedAt = 0; // start order, so simultaneous ticks run in the order timers started
+};
+
+// State of a whole window.
+struct Window {
+    std::string caption;
+    bool visible = false;
+    bool enabled = true;
+    int width = 0, height = 0; // client area
+    // Counts requests to bring the window up; the window layer raises it when this changes.
+    int raiseRequests = 0;
+    // Counts requests to put the window behind the others.
+    int lowerRequests = 0;
+};
+
+} // namespace cv

@@ -1,0 +1,37 @@
+// The inventory store: twenty slots of item kinds and counts, and the two hands.
+#pragma once
+
+#include <array>
+#include <string>
+
+namespace cv {
+
+enum ItemId {
+    itNone = 0,
+    itKnife = 1,
+    itHealingPowder,
+    itPistol10mm,
+    itStimulant,
+    itRope,
+    itCombatKnife,
+    itSpear,
+    itFruit,
+    itHerbRoot,
+    itCoins,
+    itMeat,
+    itExplosives
+};
+
+inline constexpr int kSlotCount = 20;
+
+struct InventoryStore {
+    // Slots 1..20; index 0 is unused so that slot numbers read as they are spoken.
+    std::array<int, kSlotCount + 1> invItem{};
+    std::array<int, kSlotCount + 1> invCount{};
+    int hand1Slot = 0, hand2Slot = 0;
+    bool fromHand = false;
+    // Figure pictures of the character holding a weapon, set when a character is accepted.
+    std::string showSpearPic, showKnifePic, showPistolPic;
+};
+
+} // namespace cv

@@ -1,0 +1,68 @@
+// Layout and opening texts of the game screen.
+#include "gameform.h"
+
+namespace cv::screens {
+
+Gameform::Gameform() {
+    window.caption = "Cindervale : Brassmoth Post Edition";
+    // Laid out for 640 x 480; the background and the side buttons reach a little further.
+    window.width = 801;
+    window.height = 561;
+
+    fon.place(0, 0, 801, 561);
+
+    const Font story{"MS Sans Serif", 13, true};
+    m1.place(181, 26, 444, 95);
+    m1.font = story;
+    m1.wordWrap = true;
+    m1.text = "...Рано утром Ваш племянник Эрвальд сообщил, что Старейшина хочет Вас видеть. Пока ещё не "
+              "подозревая, в чём дело, вы не спеша занимаетесь домашними делами - выгоняете скот и чистите "
+              "оружие. ";
+    m2.place(181, 120, 444, 91);
+    m2.font = story;
+    m2.wordWrap = true;
+    m2.text = "Через несколько минут Эрвальд приходит снова и говорит, что Старейшина хочет видеть Вас "
+              "НЕМЕДЛЕННО. Что ж, делать нечего, пора идти к старухе...";
+
+    choose.place(161, 248, 478, 129);
+    choose.visible = false;
+    Label1.place(8, 0, 200, 13);
+    Label1.font = Font{"MS Sans Serif", 11, false};
+    Label1.text = "Выберете действие:";
+    const int tops[5] = {13, 38, 63, 88, 113};
+    for (int i = 0; i < 5; ++i) {
+        c[i].place(8, tops[i], 466, 14);
+        c[i].cursor = Cursor::Hand;
+    }
+
+    ready.place(8, 352, 89, 65);
+    ready.caption = "Выбрано";
+    ready.visible = false;
+
+    rep.place(173, 256, 476, 81);
+    rep.wordWrap = true;
+    rep.font = Font{"MS Sans Serif", 15, false};
+
+    const int answerTops[5] = {384, 418, 452, 486, 520};
+    for (int i = 0; i < 5; ++i) {
+        a[i].place(152, answerTops[i], 489, 33);
+        a[i].cursor = Cursor::Hand;
+        a[i].wordWrap = true;
+        a[i].font = Font{"Times New Roman", 15, false};
+    }
+
+    pros.place(16, 518, 65, 28);
+    pros.hint = "Просмотреть весь разговор";
+
+    mapb.place(721, 434, 65, 20);
+    mapb.caption = "Карта";
+    mapb.hint = "Самая важная кнопка";
+    BitBtn2.place(721, 453, 65, 20);
+    BitBtn2.caption = "Хар.";
+    BitBtn3.place(721, 472, 65, 20);
+    BitBtn3.caption = "Веск.";
+    BitBtn1.place(721, 491, 65, 20);
+    BitBtn1.caption = "Инв.";
+}
+
+} // namespace cv::screens

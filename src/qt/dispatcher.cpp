@@ -1,0 +1,27 @@
+// Runs a handler of the game, shows an error it raised in a message box, then redraws every window.
+#include "dispatcher.h"
+
+#include "form.h"
+
+namespace cv::qt {
+
+void Dispatcher::run(const std::function<void(World&)>& handler) {
+    if (beforeRun && depth_ == 0) beforeRun();
+    ++depth_;
+    try {
+        handler(world_);
+    } catch (const GameError& e) {
+        // The handler stopped at the failing step; what it did before stays in effect.
+        syncAll();
+        messages_.showMessage(QString::fromStdString(e.what()));
+    }
+    syncAll();
+    --depth_;
+    if (afterRun && depth_ == 0) afterRun();
+}
+
+void Dispatcher::syncAll() {
+    for (Form* f : forms_) f->sync();
+}
+
+} // namespace cv::qt

@@ -1,0 +1,268 @@
+// Base of every screen's window: builds controls from the core's models and copies the models onto them.
+#include "form.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <algorithm>
+
+#include "look.h"
+#include "pictureloader.h"
+
+namespace cv::qt {
+
+namespace {
+
+Qt::CursorShape toShape(Cursor c) {
+    switch (c) {
+    case Cursor::Hand: return Qt::PointingHandCursor;
+    case Cursor::Cross: return Qt::CrossCursor;
+    default: return Qt::ArrowCursor;
+    }
+}
+
+void setTextColor(QWidget* w, const Color& c) {
+    QPalette p = w->palette();
+    p.setColor(QPalette::WindowText, toQColor(c));
+    p.setColor(QPalette::Text, toQColor(c));
+    w->setPalette(p);
+    // The style sheet's colour would win over the palette; name the colour on the widget itself.
+    w->setStyleSheet(QString("color: %1;").arg(toQColor(c).name()));
+}
+
+} // namespace
+
+Form::Form(Dispatcher& dispatcher, PictureLoader& pictures, Window& model, const QString& name,
+           Qt::WindowFlags flags, Placement placement)
+    : QMainWindow(nullptr, flags), dispatcher_(dispatcher), pictures_(pictures), model_(model),
+      placement_(placement) {
+    setObjectName(name);
+    setWindowTitle(QString::fromStdString(model.caption));
+    canvas_ = new QWidget(this);
+    canvas_->setObjectName(name + "_canvas");
+    setCentralWidget(canvas_);
+    if (placement == Placement::Centred) {
+        canvas_->setFixedSize(model.width, model.height);
+        setFixedSize(model.width, model.height);
+    } else {
+        // A maximized window fills the desktop, and never less than its layout.
+        canvas_->setMinimumSize(model.width, model.height);
+    }
+    dispatcher.addForm(this);
+}
+
+void Form::track(QWidget* w, Control& m) {
+    w->setGeometry(m.left, m.top, m.width, m.height);
+    stacked_.push_back({w, &m});
+}
+
+void Form::syncControl(QWidget* w, const Control& m) {
+    if (w->geometry() != QRect(m.left, m.top, m.width, m.height)) w->setGeometry(m.left, m.top, m.width, m.height);
+    if (w->isHidden() == m.visible) w->setVisible(m.visible);
+    // The control's own flag, whatever its window's state.
+    if (w->testAttribute(Qt::WA_ForceDisabled) == m.enabled) w->setEnabled(m.enabled);
+    const QString hint = QString::fromStdString(m.hint);
+    if (w->toolTip() != hint) w->setToolTip(hint);
+    if (w->cursor().shape() != toShape(m.cursor)) w->setCursor(toShape(m.cursor));
+}
+
+ClickLabel* Form::label(Label& m, const QString& name, QWidget* parent) {
+    auto* w = new ClickLabel(parent ? parent : canvas_);
+    w->setObjectName(name);
+    w->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // A text without a click action lets clicks through to what lies beneath, as painted text does.
+    w->setAttribute(Qt::WA_TransparentForMouseEvents);
+    track(w, m);
+    syncs_.push_back([this, w, &m] {
+        syncControl(w, m);
+        const QString text = QString::fromStdString(m.text);
+        if (w->text() != text) w->setText(text);
+        w->setWordWrap(m.wordWrap);
+        const QFont f = toQFont(m.font);
+        if (w->font() != f) w->setFont(f);
+        if (w->property("color").toString() != toQColor(m.color).name()) {
+            w->setProperty("color", toQColor(m.color).name());
+            setTextColor(w, m.color);
+        }
+    });
+    w->setTextFormat(Qt::PlainText);
+    return w;
+}
+
+ClickLabel* Form::valueLabel(screens::ValueLabel& m, const QString& name, QWidget* parent) {
+    auto* w = new ClickLabel(parent ? parent : canvas_);
+    w->setObjectName(name);
+    w->setTextFormat(Qt::PlainText);
+    w->setAttribute(Qt::WA_TransparentForMouseEvents);
+    track(w, m);
+    syncs_.push_back([this, w, &m] {
+        syncControl(w, m);
+        const QString text = QString::number(m.value);
+        if (w->text() != text) w->setText(text);
+        const QFont f = toQFont(m.font);
+        if (w->font() != f) w->setFont(f);
+        if (w->property("color").toString() != toQColor(m.color).name()) {
+            w->setProperty("color", toQColor(m.color).name());
+            setTextColor(w, m.color);
+        }
+    });
+    return w;
+}
+
+PictureView* Form::picture(Picture& m, const QString& name, const QString& layoutPicture, QWidget* parent) {
+    auto* w = new PictureView(parent ? parent : canvas_);
+    w->setObjectName(name);
+    track(w, m);
+    if (!layoutPicture.isEmpty()) w->setPixmap(QPixmap(":/layout/" + layoutPicture + ".png"));
+    syncs_.push_back([this, w, &m] {
+        syncControl(w, m);
+        const QString file = QString::fromStdString(m.picture);
+        if (w->file() != file) {
+            const QImage image = pictures_.image(m.picture);
+            if (!image.isNull()) w->showImage(image, file);
+        }
+    });
+    return w;
+}
+
+QPushButton* Form::button(Button& m, const QString& name, QWidget* parent) {
+    auto* w = new QPushButton(parent ? parent : canvas_);
+    w->setObjectName(name);
+    w->setFocusPolicy(Qt::NoFocus);
+    track(w, m);
+    syncs_.push_back([this, w, &m] {
+        syncControl(w, m);
+        const QString text = QString::fromStdString(m.caption);
+        if (w->text() != text) w->setText(text);
+    });
+    return w;
+}
+
+QRadioButton* Form::radio(RadioButton& m, const QString& name, QWidget* parent) {
+    auto* w = new QRadioButton(parent ? parent : canvas_);
+    w->setObjectName(name);
+    // The core keeps the group: one selected at most, and none after a reset.
+    w->setAutoExclusive(false);
+    w->setFocusPolicy(Qt::NoFocus);
+    track(w, m);
+    syncs_.push_back([this, w, &m] {
+        syncControl(w, m);
+        const QString text = QString::fromStdString(m.caption);
+        if (w->text() != text) w->setText(text);
+        if (w->isChecked() != m.checked) w->setChecked(m.checked);
+    });
+    return w;
+}
+
+QLineEdit* Form::edit(Edit& m, const QString& name, QWidget* parent) {
+    auto* w = new QLineEdit(parent ? parent : canvas_);
+    w->setObjectName(name);
+    track(w, m);
+    connect(w, &QLineEdit::textEdited, this,
+            [this, &m](const QString& text) { handle([&m, text](World&) { m.text = text.toStdString(); }); });
+    syncs_.push_back([this, w, &m] {
+        syncControl(w, m);
+        const QString text = QString::fromStdString(m.text);
+        if (w->text() != text) w->setText(text);
+        w->setReadOnly(m.readOnly);
+    });
+    return w;
+}
+
+QComboBox* Form::combo(ComboBox& m, const QString& name, QWidget* parent) {
+    auto* w = new QComboBox(parent ? parent : canvas_);
+    w->setObjectName(name);
+    w->setEditable(true);
+    w->setInsertPolicy(QComboBox::NoInsert);
+    track(w, m);
+    for (const auto& item : m.items) w->addItem(QString::fromStdString(item));
+    w->setCurrentIndex(-1);
+    w->setEditText(QString::fromStdString(m.text));
+    connect(w, &QComboBox::currentTextChanged, this, [this, &m](const QString& text) {
+        if (text.toStdString() != m.text) handle([&m, text](World&) { m.text = text.toStdString(); });
+    });
+    syncs_.push_back([this, w, &m] {
+        syncControl(w, m);
+        const QString text = QString::fromStdString(m.text);
+        if (w->currentText() != text) w->setEditText(text);
+    });
+    return w;
+}
+
+QFrame* Form::panel(Panel& m, const QString& name, QWidget* parent) {
+    auto* w = new QFrame(parent ? parent : canvas_);
+    w->setObjectName(name);
+    track(w, m);
+    syncs_.push_back([this, w, &m] { syncControl(w, m); });
+    return w;
+}
+
+void Form::onClick(ClickLabel* w, std::function<void(World&)> handler) {
+    w->setAttribute(Qt::WA_TransparentForMouseEvents, false);
+    connect(w, &ClickLabel::clicked, this, [this, handler] { handle(handler); });
+}
+
+void Form::onClick(QPushButton* w, std::function<void(World&)> handler) {
+    connect(w, &QPushButton::clicked, this, [this, handler] { handle(handler); });
+}
+
+void Form::sync() {
+    for (auto& s : syncs_) s();
+
+    // Stacking among siblings: creation order, then the order in which controls were brought to the front.
+    std::stable_sort(stacked_.begin(), stacked_.end(),
+                     [](const Stacked& a, const Stacked& b) { return a.model->z < b.model->z; });
+    std::vector<QWidget*> order;
+    order.reserve(stacked_.size());
+    for (const Stacked& s : stacked_) order.push_back(s.widget);
+    if (order != stackOrder_) {
+        stackOrder_ = order;
+        for (QWidget* w : order) w->raise();
+    }
+
+    const QString caption = QString::fromStdString(model_.caption);
+    if (windowTitle() != caption) setWindowTitle(caption);
+    if (isEnabled() != model_.enabled) setEnabled(model_.enabled);
+    if (model_.visible) {
+        if (!placed_) {
+            placed_ = true;
+            if (placement_ == Placement::Centred) {
+                if (QScreen* screen = QGuiApplication::primaryScreen())
+                    move(screen->availableGeometry().center() - rect().center());
+            }
+        }
+        if (!isVisible()) {
+            if (placement_ == Placement::Maximized) {
+                if (QScreen* screen = QGuiApplication::primaryScreen()) setGeometry(screen->availableGeometry());
+                showMaximized();
+            }
+            else
+                show();
+        }
+        if (raiseSeen_ != model_.raiseRequests) {
+            raiseSeen_ = model_.raiseRequests;
+            raise();
+            activateWindow();
+        }
+        if (lowerSeen_ != model_.lowerRequests) {
+            lowerSeen_ = model_.lowerRequests;
+            lower();
+        }
+    } else if (isVisible()) {
+        hide();
+    }
+}
+
+void Form::closeEvent(QCloseEvent* e) {
+    e->ignore();
+    handle([this](World& w) { closeRequested(w); });
+}
+
+void Form::closeRequested(World&) { cv::hide(model_); }
+
+} // namespace cv::qt

@@ -1,0 +1,79 @@
+// Base of every screen's window: builds controls from the core's models and copies the models onto them.
+#pragma once
+
+#include <QMainWindow>
+#include <functional>
+#include <vector>
+
+#include "dispatcher.h"
+#include "game/screens/createform.h"
+#include "widgets.h"
+
+class QPushButton;
+class QRadioButton;
+class QLineEdit;
+class QComboBox;
+class QFrame;
+
+namespace cv::qt {
+
+class PictureLoader;
+
+// How a window sits on the desktop.
+enum class Placement { Centred, Maximized };
+
+class Form : public QMainWindow {
+    Q_OBJECT
+  public:
+    Form(Dispatcher& dispatcher, PictureLoader& pictures, Window& model, const QString& name, Qt::WindowFlags flags,
+         Placement placement = Placement::Centred);
+
+    // Copies the window's model and every control's model onto the widgets.
+    void sync();
+    QWidget* canvas() const { return canvas_; }
+
+  protected:
+    // Builders: each makes the widget named after its control, places it and keeps it in step with the model.
+    ClickLabel* label(Label& m, const QString& name, QWidget* parent = nullptr);
+    ClickLabel* valueLabel(screens::ValueLabel& m, const QString& name, QWidget* parent = nullptr);
+    // A picture control; `layoutPicture` is a fixed picture of the layout shown until a file is loaded.
+    PictureView* picture(Picture& m, const QString& name, const QString& layoutPicture = {},
+                         QWidget* parent = nullptr);
+    QPushButton* button(Button& m, const QString& name, QWidget* parent = nullptr);
+    QRadioButton* radio(RadioButton& m, const QString& name, QWidget* parent = nullptr);
+    QLineEdit* edit(Edit& m, const QString& name, QWidget* parent = nullptr);
+    QComboBox* combo(ComboBox& m, const QString& name, QWidget* parent = nullptr);
+    QFrame* panel(Panel& m, const QString& name, QWidget* parent = nullptr);
+
+    // Runs a game handler through the dispatcher.
+    void handle(const std::function<void(World&)>& handler) { dispatcher_.run(handler); }
+    void onClick(ClickLabel* w, std::function<void(World&)> handler);
+    void onClick(QPushButton* w, std::function<void(World&)> handler);
+
+    void closeEvent(QCloseEvent* e) override;
+    // What closing the window through its title bar does; by default the window is hidden.
+    virtual void closeRequested(World& w);
+
+    Dispatcher& dispatcher_;
+    PictureLoader& pictures_;
+
+  private:
+    void track(QWidget* w, Control& m);
+    void syncControl(QWidget* w, const Control& m);
+
+    Window& model_;
+    Placement placement_;
+    QWidget* canvas_;
+    int raiseSeen_ = 0;
+    int lowerSeen_ = 0;
+    bool placed_ = false;
+    std::vector<std::function<void()>> syncs_;
+    struct Stacked {
+        QWidget* widget;
+        const Control* model;
+    };
+    std::vector<Stacked> stacked_;
+    std::vector<QWidget*> stackOrder_;
+};
+
+} // namespace cv::qt

@@ -1,0 +1,95 @@
+// Windows of the character: the ready-made character screen and the creation screen / character sheet.
+#include "characterforms.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "game/character/creation.h"
+#include "game/character/readymade.h"
+
+namespace cv::qt {
+
+namespace {
+constexpr Qt::WindowFlags kNoBorderIcons = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+
+QString name(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<int>(s.size())); }
+} // namespace
+
+Tcreatef::Tcreatef(Dispatcher& d, PictureLoader& p) : Form(d, p, d.world().createf.window, "createf", kNoBorderIcons) {
+    auto& f = d.world().createf;
+    picture(f.Image2, "Image2", "createf");
+    picture(f.Image1, "Image1", "portrait");
+    label(f.k, "k");
+    for (int i = 0; i < 7; ++i) {
+        label(f.statCaption[i], QString("Label%1").arg(i + 1));
+        label(f.statValue[i], QString("Label%1").arg(i + 8));
+        label(f.lineCaption[i], QString("Label%1").arg(i + 15));
+        label(f.lineValue[i], QString("Label%1").arg(i + 22));
+    }
+    onClick(picture(f.Image4, "Image4", "button"), takeClick);
+    onClick(picture(f.Image3, "Image3", "button_off"), createClick);
+    onClick(picture(f.Image5, "Image5", "button"), backClick);
+}
+
+Tcreateform::Tcreateform(Dispatcher& d, PictureLoader& p)
+    : Form(d, p, d.world().createform.window, "createform", kNoBorderIcons) {
+    auto& f = d.world().createform;
+    // Creation order is the layout's stacking: the sheet's covers lie behind until brought to the front.
+    picture(f.main, "main", "createform");
+    picture(f.bok1, "bok1", "bok1");
+    picture(f.bok2, "bok2", "bok2");
+    picture(f.bonusp, "bonusp", "bonusp");
+    picture(f.traitsp, "traitsp", "traitsp");
+
+    edit(f.namec, "namec");
+    edit(f.age, "age");
+    combo(f.sex, "sex");
+
+    for (int i = 0; i < screens::kStatCount; ++i) {
+        picture(f.glyph[i], name(screens::kGlyphNames[i]));
+        onClick(picture(f.raise[i], name(screens::kRaiseNames[i]), "statup"), [i](World& w) { raiseStat(w, i); });
+        onClick(picture(f.lower[i], name(screens::kLowerNames[i]), "statdown"), [i](World& w) { lowerStat(w, i); });
+    }
+    edit(f.cpleft, "cpleft");
+
+    for (int i = 0; i < screens::kDerivedCount; ++i) {
+        label(f.derivedCaption[i], QString("dc%1").arg(i + 1));
+        valueLabel(f.derived[i], name(screens::kDerivedNames[i]));
+    }
+    for (int i = 0; i < 7; ++i) label(f.status[i], QString("st%1").arg(i + 1));
+
+    for (int k = 0; k < screens::kSkillCount; ++k) {
+        const int skill = k + 1;
+        onClick(label(f.s[k], QString("s%1").arg(skill)), [skill](World& w) { skillCaptionClick(w, skill); });
+        valueLabel(f.skill[k], name(screens::kSkillValueNames[k]));
+        label(f.percent[k], QString("pc%1").arg(skill));
+        onClick(picture(f.tagButton[k], name(screens::kTagButtonNames[k]), "tag"),
+                [skill](World& w) { toggleTag(w, skill); });
+    }
+    picture(f.tleft, "tleft");
+
+    for (int n = 0; n < screens::kTraitCount; ++n) {
+        const int trait = n + 1;
+        label(f.t[n], QString("t%1").arg(trait));
+        onClick(picture(f.traitButton[n], name(screens::kTraitButtonNames[n]), "trait"),
+                [trait](World& w) { traitButtonClick(w, trait); });
+    }
+
+    onClick(picture(f.Image2, "Image2", "accept"), acceptClick);
+    onClick(picture(f.Image1, "Image1", "cancel"), cancelClick);
+
+    onClick(button(f.kil, "kil"), kilClick);
+    onClick(button(f.kar, "kar"), karClick);
+    onClick(button(f.bon, "bon"), bonClick);
+    label(f.lb1, "lb1");
+    label(f.lb2, "lb2");
+    picture(f.select, "select", "marker");
+    picture(f.splus, "splus", "plus");
+    picture(f.smin, "smin", "minus");
+    label(f.scribe, "scribe");
+    label(f.lb3, "lb3");
+    picture(f.Image3, "Image3");
+}
+
+} // namespace cv::qt

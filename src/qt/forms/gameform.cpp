@@ -1,0 +1,54 @@
+// The game screen's window: story text, choices, conversation lines, side buttons and the menu bar.
+#include "gameform.h"
+
+#include <QMenuBar>
+#include <QRadioButton>
+
+#include "game/shell/shell.h"
+#include "game/story/gamescreen.h"
+
+namespace cv::qt {
+
+TGameform::TGameform(Dispatcher& d, PictureLoader& p)
+    : Form(d, p, d.world().Gameform.window, "Gameform", Qt::Window | Qt::FramelessWindowHint,
+           Placement::Maximized) {
+    auto& g = d.world().Gameform;
+    picture(g.fon, "fon");
+    label(g.m1, "m1");
+    label(g.m2, "m2");
+    // The partner's line lies under the choice panel, which hides it in choice mode.
+    label(g.rep, "rep");
+    QFrame* choose = panel(g.choose, "choose");
+    label(g.Label1, "Label1", choose);
+    for (int i = 0; i < 5; ++i) {
+        QRadioButton* c = radio(g.c[i], QString("c%1").arg(i + 1), choose);
+        c->setFont([] {
+            QFont f("MS Sans Serif");
+            f.setPixelSize(13);
+            f.setBold(true);
+            return f;
+        }());
+        connect(c, &QRadioButton::clicked, this, [this, i] { handle([i](World& w) { choiceClick(w, i + 1); }); });
+    }
+    onClick(button(g.ready, "ready"), readyClick);
+    for (int i = 0; i < 5; ++i) label(g.a[i], QString("a%1").arg(i + 1));
+    picture(g.pros, "pros", "pros");
+    onClick(button(g.mapb, "mapb"), mapbClick);
+    onClick(button(g.BitBtn2, "BitBtn2"), characterClick);
+    onClick(button(g.BitBtn3, "BitBtn3"), veskClick);
+    onClick(button(g.BitBtn1, "BitBtn1"), inventoryClick);
+
+    auto* bar = new QMenuBar(this);
+    bar->setObjectName("MainMenu1");
+    QMenu* game = bar->addMenu("Игра");
+    game->addAction("Сохранить")->setEnabled(false);
+    game->addAction("Загрузить")->setEnabled(false);
+    connect(game->addAction("Выход"), &QAction::triggered, this, [this] { handle(exitClick); });
+    QMenu* window = bar->addMenu("Окно");
+    connect(window->addAction("Шрифт"), &QAction::triggered, this, [this] { handle(fontMenuClick); });
+    QMenu* help = bar->addMenu("Помощь!!!");
+    connect(help->addAction("Помощь!!!"), &QAction::triggered, this, [this] { handle(helpClick); });
+    setMenuBar(bar);
+}
+
+} // namespace cv::qt

@@ -1,0 +1,50 @@
+// Windows of the start-up screens: the main menu, credits, help and the font dialog's host.
+#include "shellforms.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+#include "game/shell/shell.h"
+
+namespace cv::qt {
+
+namespace {
+constexpr Qt::WindowFlags kNoTitleButtons = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+}
+
+TMenuform::TMenuform(Dispatcher& d, PictureLoader& p)
+    : Form(d, p, d.world().Menuform.window, "Menuform", kNoTitleButtons) {
+    auto& m = d.world().Menuform;
+    auto* back = new QLabel(canvas());
+    back->setObjectName("Image1");
+    back->setGeometry(0, 0, 432, 425);
+    back->setPixmap(QPixmap(":/layout/menu.png"));
+    onClick(button(m.BitBtn6, "BitBtn6"), newGameClick);
+    onClick(button(m.BitBtn4, "BitBtn4"), authorsClick);
+    onClick(button(m.BitBtn1, "BitBtn1"), helpClick);
+    onClick(button(m.BitBtn3, "BitBtn3"), exitClick);
+}
+
+void TMenuform::closeRequested(World& w) { exitClick(w); }
+
+Tauth::Tauth(Dispatcher& d, PictureLoader& p)
+    : Form(d, p, d.world().auth.window, "auth", kNoTitleButtons | Qt::WindowCloseButtonHint) {
+    label(d.world().auth.Label1, "Label1");
+}
+
+Thelp::Thelp(Dispatcher& d, PictureLoader& p)
+    : Form(d, p, d.world().help.window, "help",
+           Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+               Qt::WindowCloseButtonHint,
+           Placement::Maximized) {
+    auto& h = d.world().help;
+    label(h.ca, "ca");
+    label(h.heading1, "Label1");
+    label(h.heading2, "Label2");
+    label(h.Memo1, "Memo1");
+    label(h.Memo2, "Memo2");
+}
+
+Tfonts::Tfonts(Dispatcher& d, PictureLoader& p) : Form(d, p, d.world().fonts.window, "fonts", Qt::Window) {}
+
+} // namespace cv::qt

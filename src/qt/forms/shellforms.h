@@ -1,0 +1,35 @@
+// Windows of the start-up screens: the main menu, credits, help and the font dialog's host.
+#pragma once
+
+#include "../form.h"
+
+namespace cv::qt {
+
+class TMenuform : public Form {
+    Q_OBJECT
+  public:
+    TMenuform(Dispatcher& d, PictureLoader& p);
+
+  protected:
+    void closeRequested(World& w) override;
+};
+
+class Tauth : public Form {
+    Q_OBJECT
+  public:
+    Tauth(Dispatcher& d, PictureLoader& p);
+};
+
+class Thelp : public Form {
+    Q_OBJECT
+  public:
+    Thelp(Dispatcher& d, PictureLoader& p);
+};
+
+class Tfonts : public Form {
+    Q_OBJECT
+  public:
+    Tfonts(Dispatcher& d, PictureLoader& p);
+};
+
+} // namespace cv::qt

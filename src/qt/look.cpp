@@ -1,0 +1,78 @@
+// The game's look: converting the core's colours and fonts, and the green-on-black style sheet.
+#include "look.h"
+
+#include <QApplication>
+#include <QProxyStyle>
+#include <QStyleFactory>
+
+namespace cv::qt {
+
+QColor toQColor(const Color& c) { return QColor(c.r, c.g, c.b); }
+
+QFont toQFont(const Font& f) {
+    QFont font(QString::fromStdString(f.family));
+    font.setPixelSize(f.pixelSize);
+    font.setBold(f.bold);
+    return font;
+}
+
+Font fromQFont(const QFont& f) {
+    Font font;
+    font.family = f.family().toStdString();
+    font.pixelSize = f.pixelSize() > 0 ? f.pixelSize() : static_cast<int>(f.pointSizeF() * 96.0 / 72.0 + 0.5);
+    font.bold = f.bold();
+    return font;
+}
+
+namespace {
+
+// Hints appear after the pointer rests half a second.
+class GameStyle : public QProxyStyle {
+  public:
+    using QProxyStyle::QProxyStyle;
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* ret) const override {
+        if (hint == SH_ToolTip_WakeUpDelay) return 500;
+        return QProxyStyle::styleHint(hint, option, widget, ret);
+    }
+};
+
+const char* kStyleSheet = R"(
+QWidget { background-color: black; color: #00ff00; }
+QLabel { background: transparent; }
+QPushButton {
+    background-color: black; color: #00ff00; font-weight: bold;
+    border: 2px solid #00ff00; border-radius: 3px; padding: 1px 4px;
+}
+QPushButton:hover { background-color: #003000; }
+QPushButton:pressed { background-color: #008000; color: black; }
+QPushButton:disabled { color: #006000; border-color: #004000; }
+QRadioButton { background: transparent; color: #00ff00; }
+QRadioButton::indicator { width: 10px; height: 10px; border: 2px solid #00ff00; border-radius: 7px; }
+QRadioButton::indicator:checked { background-color: #00ff00; }
+QLineEdit, QComboBox, QListWidget, QTextEdit {
+    background-color: black; color: #00ff00; border: 1px solid #008000; font-weight: bold;
+}
+QLineEdit:read-only { color: #00c000; }
+QComboBox:disabled, QLineEdit:disabled { color: #008000; }
+QComboBox QAbstractItemView { background-color: black; color: #00ff00; selection-background-color: #008000; }
+QMenuBar { background-color: black; color: #00ff00; font-weight: bold; }
+QMenuBar::item:selected { background-color: #008000; color: black; }
+QMenu { background-color: black; color: #00ff00; border: 1px solid #00ff00; }
+QMenu::item:selected { background-color: #008000; color: black; }
+QMenu::item:disabled { color: #006000; }
+QToolTip { background-color: black; color: #00ff00; border: 1px solid #00ff00; }
+QMessageBox QLabel { color: #00ff00; }
+)";
+
+} // namespace
+
+void applyLook() {
+    // The layout asks for fonts that Linux machines rarely have; fall back to fonts with Cyrillic letters.
+    QFont::insertSubstitutions("MS Sans Serif", {"DejaVu Sans", "Liberation Sans", "FreeSans", "Sans Serif"});
+    QFont::insertSubstitutions("Times New Roman", {"DejaVu Serif", "Liberation Serif", "FreeSerif", "Serif"});
+    QApplication::setStyle(new GameStyle(QStyleFactory::create("Fusion")));
+    qApp->setStyleSheet(kStyleSheet);
+}
+
+} // namespace cv::qt

@@ -1,0 +1,62 @@
+// Helpers for window tests: a whole game on the offscreen platform with scripted services.
+#pragma once
+
+#include <QPoint>
+#include <QString>
+#include <QStringList>
+#include <deque>
+#include <memory>
+#include <optional>
+
+#include "qt/game.h"
+
+namespace cv::testqt {
+
+class RecordingMessages : public qt::MessageSink {
+  public:
+    QStringList shown;
+    void showMessage(const QString& text) override { shown << text; }
+};
+
+class QueuedRng : public Rng {
+  public:
+    std::deque<int> queued;
+    int uniform(int lo, int) override {
+        if (queued.empty()) return lo;
+        const int v = queued.front();
+        queued.pop_front();
+        return v;
+    }
+};
+
+class QueuedFonts : public FontDialog {
+  public:
+    std::deque<std::optional<Font>> answers;
+    int asked = 0;
+    std::optional<Font> ask(const Font&) override {
+        ++asked;
+        if (answers.empty()) return std::nullopt;
+        auto a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+};
+
+struct TestGame {
+    RecordingMessages messages;
+    QueuedRng rng;
+    QueuedFonts fonts;
+    int quits = 0;
+    std::unique_ptr<qt::Game> game;
+
+    // The pictures the build made, or another asset folder.
+    explicit TestGame(const QString& assetRoot = QString(CINDERVALE_TEST_ASSETS));
+    World& world() { return game->world(); }
+    qt::Form* form(const QString& name) { return game->form(name); }
+    QWidget* control(const QString& window, const QString& name);
+    // A player's left click at the control's centre, delivered to whatever the window shows there.
+    void click(const QString& window, const QString& name);
+    void clickAt(QWidget* window, QPoint inWindow);
+};
+
+} // namespace cv::testqt

@@ -1,0 +1,162 @@
+// The game screen's window: layout, fonts and colours, the menu bar, the font dialog and disabled input.
+#include <QApplication>
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include "game/story/gamescreen.h"
+#include "qt/inspect.h"
+#include "qt/look.h"
+#include "support.h"
+
+using namespace cv;
+
+namespace {
+
+QAction* menuCommand(QWidget* window, const QString& menu, const QString& command) {
+    auto* bar = window->findChild<QMenuBar*>();
+    for (QAction* m : bar->actions())
+        if (m->text() == menu)
+            for (QAction* a : m->menu()->actions())
+                if (a->text() == command) return a;
+    return nullptr;
+}
+
+void showGameScreen(testqt::TestGame& t) {
+    t.game->dispatcher().run([](World& w) {
+        show(w.Gameform.window);
+        hide(w.Menuform.window);
+    });
+}
+
+} // namespace
+
+class GameScreenTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void layoutMatchesTheScreen() {
+        testqt::TestGame t;
+        showGameScreen(t);
+        QVERIFY(t.form("Gameform")->isMaximized());
+        const std::pair<const char*, QRect> places[] = {
+            {"fon", {0, 0, 801, 561}},     {"m1", {181, 26, 444, 95}},   {"m2", {181, 120, 444, 91}},
+            {"choose", {161, 248, 478, 129}}, {"ready", {8, 352, 89, 65}},  {"rep", {173, 256, 476, 81}},
+            {"a1", {152, 384, 489, 33}},   {"a5", {152, 520, 489, 33}},  {"pros", {16, 518, 65, 28}},
+            {"mapb", {721, 434, 65, 20}},  {"BitBtn2", {721, 453, 65, 20}}, {"BitBtn3", {721, 472, 65, 20}},
+            {"BitBtn1", {721, 491, 65, 20}}};
+        for (const auto& [name, rect] : places) {
+            QWidget* c = t.control("Gameform", name);
+            QVERIFY2(c, name);
+            QCOMPARE(c->geometry(), rect);
+        }
+        for (int i = 1; i <= 5; ++i) {
+            QWidget* c = t.control("Gameform", QString("c%1").arg(i));
+            QCOMPARE(c->parentWidget()->objectName(), QString("choose"));
+            QCOMPARE(c->geometry(), QRect(8, 13 + 25 * (i - 1), 466, 14));
+            QCOMPARE(c->cursor().shape(), Qt::PointingHandCursor);
+        }
+        QCOMPARE(t.control("Gameform", "mapb")->toolTip(), QString("Самая важная кнопка"));
+        QCOMPARE(t.control("Gameform", "pros")->toolTip(), QString("Просмотреть весь разговор"));
+        QCOMPARE(t.control("Gameform", "fon")->property("picture").toString(), QString("talk.jpg"));
+        QVERIFY(t.control("Gameform", "choose")->isHidden());
+        QVERIFY(t.control("Gameform", "ready")->isHidden());
+    }
+
+    void textsAreGreenAndFontsHaveCyrillicLetters() {
+        testqt::TestGame t;
+        showGameScreen(t);
+        for (const char* name : {"m1", "m2", "rep", "a1", "a5"}) {
+            auto* l = qobject_cast<QLabel*>(t.control("Gameform", name));
+            QCOMPARE(l->palette().color(QPalette::WindowText), QColor(0, 255, 0));
+            QVERIFY(l->wordWrap());
+            // The requested families are rarely installed: whatever stands in must draw Cyrillic.
+            const QFontMetrics fm(l->font());
+            QVERIFY2(fm.inFont(QChar(0x0416)) && fm.inFont(QChar(0x0451)), name);
+        }
+        auto* m1 = qobject_cast<QLabel*>(t.control("Gameform", "m1"));
+        QVERIFY(m1->font().bold());
+        QCOMPARE(m1->font().pixelSize(), 13);
+        auto* a1 = qobject_cast<QLabel*>(t.control("Gameform", "a1"));
+        QCOMPARE(a1->font().family(), QString("Times New Roman"));
+        QCOMPARE(a1->font().pixelSize(), 15);
+    }
+
+    void menuBarHasItsCommandsWithSavingDisabled() {
+        testqt::TestGame t;
+        QWidget* g = t.form("Gameform");
+        QVERIFY(!menuCommand(g, "Игра", "Сохранить")->isEnabled());
+        QVERIFY(!menuCommand(g, "Игра", "Загрузить")->isEnabled());
+        QVERIFY(menuCommand(g, "Игра", "Выход")->isEnabled());
+        QVERIFY(menuCommand(g, "Окно", "Шрифт"));
+        menuCommand(g, "Помощь!!!", "Помощь!!!")->trigger();
+        QApplication::processEvents();
+        QVERIFY(t.form("help")->isVisible());
+        menuCommand(g, "Игра", "Выход")->trigger();
+        QCOMPARE(t.quits, 1);
+    }
+
+    void fontDialogChangesTheStoryLabelsOnly() {
+        testqt::TestGame t;
+        showGameScreen(t);
+        QWidget* g = t.form("Gameform");
+        auto font = [&](const char* name) { return qobject_cast<QWidget*>(t.control("Gameform", name))->font(); };
+        const QFont a1 = font("a1"), c1 = font("c1");
+        t.fonts.answers.push_back(std::nullopt);
+        menuCommand(g, "Окно", "Шрифт")->trigger();
+        QCOMPARE(t.fonts.asked, 1);
+        QVERIFY(g->isVisible());
+        QVERIFY(!t.form("fonts")->isVisible());
+        QCOMPARE(font("m1").pixelSize(), 13);
+
+        t.fonts.answers.push_back(Font{"DejaVu Serif", 20, false});
+        menuCommand(g, "Окно", "Шрифт")->trigger();
+        QVERIFY(g->isVisible());
+        for (const char* name : {"m1", "m2", "rep"}) {
+            QCOMPARE(font(name).family(), QString("DejaVu Serif"));
+            QCOMPARE(font(name).pixelSize(), 20);
+        }
+        QCOMPARE(font("a1"), a1);
+        QCOMPARE(font("c1"), c1);
+    }
+
+    void aRadioButtonTakesAClickOnItsCaption() {
+        testqt::TestGame t;
+        showGameScreen(t);
+        t.game->dispatcher().run([](World& w) {
+            w.story.curLocation = 4;
+            resetGameScreen(w);
+            w.Gameform.c[1].caption = "Уйти отсюда";
+        });
+        auto* c2 = qobject_cast<QRadioButton*>(t.control("Gameform", "c2"));
+        QVERIFY(!t.control("Gameform", "ready")->isEnabled());
+        t.clickAt(t.form("Gameform"), c2->mapTo(t.form("Gameform"), QPoint(30, 7)));
+        QVERIFY(c2->isChecked());
+        QVERIFY(t.world().Gameform.c[1].checked);
+        QVERIFY(t.control("Gameform", "ready")->isEnabled());
+    }
+
+    void aDisabledGameScreenTakesNoClick() {
+        testqt::TestGame t;
+        showGameScreen(t);
+        t.click("Gameform", "BitBtn3"); // the wrist computer disables the game screen
+        QVERIFY(t.form("Vesk")->isVisible());
+        QVERIFY(!t.form("Gameform")->isEnabled());
+        t.click("Gameform", "mapb");
+        QVERIFY(!t.form("mapform")->isVisible());
+        QVERIFY(t.form("Gameform")->isVisible());
+    }
+};
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    cv::qt::applyLook();
+    GameScreenTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_gamescreen.moc"

@@ -1,0 +1,101 @@
+// The picture loader: decoders chosen by extension, letter case ignored, and the error box.
+#include <QApplication>
+#include <QDir>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "game/assets/assets.h"
+#include "qt/look.h"
+#include "qt/pictureloader.h"
+#include "support.h"
+
+using namespace cv;
+
+namespace {
+
+QString messageOf(qt::PictureLoader& loader, const std::string& path) {
+    try {
+        loader.load(path);
+    } catch (const PictureError& e) {
+        return QString::fromStdString(e.what());
+    }
+    return {};
+}
+
+} // namespace
+
+class PicturesTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void decoderFollowsTheExtension() {
+        QTemporaryDir dir;
+        QImage image(8, 8, QImage::Format_RGB32);
+        image.fill(Qt::green);
+        QDir(dir.path()).mkpath("INV");
+        QVERIFY(image.save(dir.filePath("INV/knife.jpg"), "JPG"));
+        QVERIFY(image.save(dir.filePath("png-inside.jpg"), "PNG"));
+        QVERIFY(image.save(dir.filePath("plain.png"), "PNG"));
+        QVERIFY(image.save(dir.filePath("glyph.BMP"), "BMP"));
+        QVERIFY(image.save(dir.filePath("jpeg-named.jpeg"), "JPG"));
+        qt::PictureLoader loader(dir.path());
+
+        QCOMPARE(messageOf(loader, "INV/knife.jpg"), QString());
+        QCOMPARE(messageOf(loader, "inv/KNIFE.JPG"), QString()); // letter case does not matter
+        QCOMPARE(messageOf(loader, "glyph.bmp"), QString());
+        QCOMPARE(messageOf(loader, "jpeg-named.jpeg"), QString());
+        QCOMPARE(loader.image("inv/knife.jpg").size(), QSize(8, 8));
+
+        // A PNG under a .jpg name is decoded as JPEG and fails; the content does not choose the decoder.
+        QCOMPARE(messageOf(loader, "png-inside.jpg"),
+                 "Cannot open file " + QDir::toNativeSeparators(dir.filePath("png-inside.jpg")));
+        QCOMPARE(messageOf(loader, "plain.png"), QString("Unknown picture file extension (.png)"));
+        QCOMPARE(messageOf(loader, "notes.txt"), QString("Unknown picture file extension (.txt)"));
+        QCOMPARE(messageOf(loader, "enemy/rat.jpg"),
+                 "Cannot open file " + QDir::toNativeSeparators(dir.path() + "/enemy/rat.jpg"));
+    }
+
+    void everyPictureOfTheTableIsMadeByTheBuild() {
+        qt::PictureLoader loader(CINDERVALE_TEST_ASSETS);
+        for (const auto& f : assets::assetTable()) {
+            QCOMPARE(messageOf(loader, f.path), QString());
+            QVERIFY2(!loader.image(f.path).isNull(), f.path.c_str());
+        }
+        QCOMPARE(loader.image("nums/05.bmp").size(), QSize(33, 22));
+        QCOMPARE(loader.image("talk.jpg").size(), QSize(801, 561));
+    }
+
+    void aMissingPictureShowsTheErrorAndTheGameGoesOn() {
+        QTemporaryDir empty;
+        testqt::TestGame t(empty.path());
+        const QString talk = "Cannot open file " + QDir::toNativeSeparators(empty.path() + "/talk.jpg");
+        // Creating the game screen loads its background.
+        QCOMPARE(t.messages.shown, QStringList{talk});
+        QVERIFY(t.form("Menuform")->isVisible());
+
+        t.game->dispatcher().run([](World& w) {
+            show(w.Gameform.window);
+            w.Gameform.pros.visible = false;
+        });
+        t.click("Gameform", "mapb");
+        QCOMPARE(t.messages.shown.size(), 2);
+        QCOMPARE(t.messages.shown.last(), talk);
+        // The handler stopped at the load: the map is up, the step after the load did not run.
+        QVERIFY(t.form("mapform")->isVisible());
+        QVERIFY(!t.form("Gameform")->isVisible());
+        QVERIFY(t.control("Gameform", "pros")->isHidden());
+        // And the game goes on: the menu still answers.
+        t.click("Menuform", "BitBtn4");
+        QVERIFY(t.form("auth")->isVisible());
+    }
+};
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    cv::qt::applyLook();
+    PicturesTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_pictures.moc"

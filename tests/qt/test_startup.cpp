@@ -1,0 +1,139 @@
+// Start-up: the twelve windows, their order, captions and sizes, and the main menu's buttons.
+#include <QApplication>
+#include <QLabel>
+#include <QProxyStyle>
+#include <QPushButton>
+#include <QTest>
+
+#include "qt/look.h"
+#include "support.h"
+
+using namespace cv;
+
+class StartupTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void windowsAreCreatedInOrderAndOnlyTheMenuShows() {
+        testqt::TestGame t;
+        const QStringList names{"Menuform", "auth",      "createf",    "Gameform", "fonts",   "mapform",
+                                "battle",   "help",      "accform",    "createform", "InvForm", "Vesk"};
+        const QStringList captions{"Cindervale: Brassmoth Post Edition",
+                                   "Авторы",
+                                   "Создание персонажа",
+                                   "Cindervale : Brassmoth Post Edition",
+                                   "fonts",
+                                   "mapform",
+                                   "Драка",
+                                   "Помощь",
+                                   "Прицелиться",
+                                   "Создание персонажа",
+                                   "Инвентарь",
+                                   "Вескарь"};
+        QCOMPARE(int(t.game->forms().size()), 12);
+        for (int i = 0; i < 12; ++i) {
+            qt::Form* f = t.game->forms()[i];
+            QCOMPARE(f->objectName(), names[i]);
+            QCOMPARE(f->windowTitle(), captions[i]);
+            QCOMPARE(f->isVisible(), i == 0);
+        }
+        QVERIFY(t.messages.shown.isEmpty()); // every picture of the start is there
+    }
+
+    void fixedWindowsHaveTheirSizes() {
+        testqt::TestGame t;
+        const std::pair<const char*, QSize> sizes[] = {
+            {"Menuform", {432, 425}}, {"createf", {480, 360}}, {"createform", {800, 581}},
+            {"mapform", {581, 601}},  {"battle", {605, 466}},  {"Vesk", {484, 363}}};
+        for (const auto& [name, size] : sizes) QCOMPARE(t.form(name)->size(), size);
+    }
+
+    void menuButtonsShareOneColumn() {
+        testqt::TestGame t;
+        int top = -1;
+        const QStringList buttons{"BitBtn6", "BitBtn4", "BitBtn1", "BitBtn3"};
+        const QStringList captions{"Новая игра", "Авторы", "Помощь", "Выход"};
+        for (int i = 0; i < 4; ++i) {
+            auto* b = qobject_cast<QPushButton*>(t.control("Menuform", buttons[i]));
+            QVERIFY(b);
+            QCOMPARE(b->text(), captions[i]);
+            QCOMPARE(b->size(), QSize(241, 24));
+            QCOMPARE(b->x(), t.control("Menuform", "BitBtn6")->x());
+            QVERIFY(b->y() > top);
+            top = b->y();
+        }
+    }
+
+    void newGameSwapsTheMenuForTheReadyMadeScreen() {
+        testqt::TestGame t;
+        t.world().character.characterInPlay = 1;
+        t.click("Menuform", "BitBtn6");
+        QVERIFY(t.form("createf")->isVisible());
+        QVERIFY(!t.form("Menuform")->isVisible());
+        QCOMPARE(t.world().character.characterInPlay, 0);
+    }
+
+    void creditsAndHelpOpenOnceAndTheMenuStaysUsable() {
+        testqt::TestGame t;
+        t.click("Menuform", "BitBtn4");
+        t.click("Menuform", "BitBtn4");
+        QVERIFY(t.form("auth")->isVisible());
+        t.click("Menuform", "BitBtn1");
+        t.click("Menuform", "BitBtn1");
+        QVERIFY(t.form("help")->isVisible());
+        QVERIFY(t.form("help")->isMaximized());
+        int helpWindows = 0;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->objectName() == "help") ++helpWindows;
+        QCOMPARE(helpWindows, 1);
+        // Closing the credits through the title bar hides them, and the game knows it.
+        t.form("auth")->close();
+        QApplication::processEvents();
+        QVERIFY(!t.form("auth")->isVisible());
+        QVERIFY(!t.world().auth.window.visible);
+        QVERIFY(t.form("Menuform")->isEnabled());
+    }
+
+    void helpIsBoldBrightGreenOnBlack() {
+        testqt::TestGame t;
+        for (const char* name : {"ca", "Memo1", "Memo2", "Label1", "Label2"}) {
+            auto* l = qobject_cast<QLabel*>(t.control("help", name));
+            QVERIFY(l);
+            QVERIFY(l->font().bold());
+            QCOMPARE(l->palette().color(QPalette::WindowText), QColor(0, 255, 0));
+            QVERIFY(!l->text().isEmpty());
+        }
+        QCOMPARE(qobject_cast<QLabel*>(t.control("help", "Label1"))->text(), QString("Об Игре"));
+        QCOMPARE(qobject_cast<QLabel*>(t.control("help", "Label2"))->text(), QString("По Игре"));
+        QCOMPARE(t.form("help")->palette().color(QPalette::Window), QColor(0, 0, 0));
+    }
+
+    void exitAndClosingTheMenuEndTheProgram() {
+        {
+            testqt::TestGame t;
+            t.click("Menuform", "BitBtn3");
+            QCOMPARE(t.quits, 1);
+            QVERIFY(!t.form("Menuform")->isVisible());
+        }
+        {
+            testqt::TestGame t;
+            t.form("Menuform")->close();
+            QApplication::processEvents();
+            QCOMPARE(t.quits, 1);
+        }
+    }
+
+    void hintsWaitHalfASecond() {
+        testqt::TestGame t;
+        QCOMPARE(QApplication::style()->styleHint(QStyle::SH_ToolTip_WakeUpDelay), 500);
+    }
+};
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    cv::qt::applyLook();
+    StartupTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_startup.moc"

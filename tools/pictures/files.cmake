@@ -1,0 +1,66 @@
+# Every file cindervale-pictures writes, relative to its output folder.
+set(CINDERVALE_ASSET_FILES
+    assets/talk.jpg
+    assets/fon1.jpg
+    assets/enemy/rat.jpg
+    assets/enemy/gec.jpg
+    assets/enemy/scorp.jpg
+    assets/view/knifev.jpg
+    assets/view/knifevm.jpg
+    assets/view/gunv.jpg
+    assets/view/gunvm.jpg
+    assets/view/spearv.jpg
+    assets/view/spearvm.jpg
+    assets/view/nov.jpg
+    assets/view/novm.jpg
+    assets/show/fnono.jpg
+    assets/show/mnono.jpg
+    assets/show/fgno.jpg
+    assets/show/mgno.jpg
+    assets/show/fspearno.jpg
+    assets/show/mspearno.jpg
+    assets/show/fknifeno.jpg
+    assets/show/mknifeno.jpg
+    assets/INV/knife.jpg
+    assets/INV/10mm.jpg
+    assets/INV/knife2.jpg
+    assets/INV/spear.jpg
+    assets/INV/no.jpg
+    assets/nums/00.bmp
+    assets/nums/01.bmp
+    assets/nums/02.bmp
+    assets/nums/03.bmp
+    assets/nums/04.bmp
+    assets/nums/05.bmp
+    assets/nums/06.bmp
+    assets/nums/07.bmp
+    assets/nums/08.bmp
+    assets/nums/09.bmp
+    assets/nums/10.bmp
+)
+set(CINDERVALE_LAYOUT_FILES
+    layout/menu.png
+    layout/createf.png
+    layout/portrait.png
+    layout/createform.png
+    layout/traitsp.png
+    layout/bonusp.png
+    layout/bok1.png
+    layout/bok2.png
+    layout/button.png
+    layout/button_off.png
+    layout/statup.png
+    layout/statdown.png
+    layout/tag.png
+    layout/trait.png
+    layout/accept.png
+    layout/cancel.png
+    layout/marker.png
+    layout/plus.png
+    layout/minus.png
+    layout/pros.png
+    layout/map.png
+    layout/vesk.png
+    layout/battle.png
+    layout/invback.png
+)

@@ -1,0 +1,137 @@
+// The main menu background: title lettering, the moth emblem, and the canyon bridge by the tent village.
+#include "ink.h"
+#include "moth.h"
+#include "pictures.h"
+#include "scenery.h"
+
+namespace pictures {
+namespace {
+
+constexpr int kWidth = 432;
+constexpr int kHeight = 425;
+constexpr qreal kRim = 372; // ground level on both sides of the canyon
+
+void drawTitle(QPainter& p) {
+    const QRectF title(10, 18, kWidth - 20, 62);
+    ink::text(p, title.translated(2.5, 2.5), QStringLiteral("Cindervale"), 52, ink::dim());
+    ink::text(p, title, QStringLiteral("Cindervale"), 52, ink::bright());
+    ink::text(p, QRectF(10, 94, kWidth - 20, 26), QStringLiteral("Brassmoth Post Edition"), 19,
+              ink::bright());
+
+    // A rule with a diamond in the middle under the subtitle.
+    p.setPen(ink::line(ink::dim(), 1.6));
+    p.drawLine(QPointF(70, 137), QPointF(200, 137));
+    p.drawLine(QPointF(232, 137), QPointF(362, 137));
+    QPolygonF diamond;
+    diamond << QPointF(216, 130) << QPointF(224, 137) << QPointF(216, 144) << QPointF(208, 137);
+    p.setPen(ink::line(ink::bright(), 1.6));
+    p.setBrush(ink::dim());
+    p.drawPolygon(diamond);
+}
+
+// A lookout post on stilts with a flag: the "post" of the title.
+void drawLookout(QPainter& p) {
+    const qreal left = 356, right = 410, deck = 232;
+    p.setPen(ink::line(ink::bright(), 2.2));
+    p.drawLine(QPointF(left + 4, deck), QPointF(left - 4, kRim));
+    p.drawLine(QPointF(right - 4, deck), QPointF(right + 4, kRim));
+    p.setPen(ink::line(ink::dim(), 1.6));
+    for (qreal y = deck + 10; y < kRim - 30; y += 44) { // cross bracing
+        p.drawLine(QPointF(left + 2, y), QPointF(right, y + 44));
+        p.drawLine(QPointF(right - 2, y), QPointF(left, y + 44));
+    }
+    p.setPen(ink::line(ink::bright(), 2.2));
+    p.setBrush(Qt::black);
+    p.drawRect(QRectF(left - 4, deck - 26, right - left + 8, 26)); // cabin
+    p.drawRect(QRectF(left + 8, deck - 20, 12, 10));               // window
+    p.drawRect(QRectF(right - 20, deck - 20, 12, 10));
+    QPolygonF roof;
+    roof << QPointF(left - 10, deck - 26) << QPointF((left + right) / 2, deck - 46)
+         << QPointF(right + 10, deck - 26);
+    p.drawPolygon(roof);
+    p.drawLine(QPointF((left + right) / 2, deck - 46), QPointF((left + right) / 2, deck - 70));
+    QPolygonF flag;
+    flag << QPointF((left + right) / 2, deck - 70) << QPointF((left + right) / 2 + 16, deck - 65)
+         << QPointF((left + right) / 2, deck - 59);
+    p.setBrush(ink::dim());
+    p.drawPolygon(flag);
+    p.drawLine(QPointF(left - 10, deck), QPointF(right + 10, deck)); // platform
+}
+
+// The canyon across the bottom and the rope bridge over it.
+void drawCanyonAndBridge(QPainter& p) {
+    const qreal leftEdge = 138, rightEdge = 296;
+    p.setPen(ink::line(ink::bright(), 2.2));
+    p.setBrush(Qt::NoBrush);
+    p.drawLine(QPointF(8, kRim), QPointF(leftEdge, kRim));
+    p.drawLine(QPointF(rightEdge, kRim), QPointF(kWidth - 8, kRim));
+    // Cliff faces falling away into the dark.
+    p.drawPolyline(QPolygonF{{QPointF(leftEdge, kRim), QPointF(150, 384), QPointF(146, 396),
+                              QPointF(162, 410), QPointF(160, 418)}});
+    p.drawPolyline(QPolygonF{{QPointF(rightEdge, kRim), QPointF(286, 386), QPointF(292, 398),
+                              QPointF(276, 410), QPointF(280, 418)}});
+    p.setPen(ink::line(ink::dim(), 1.4));
+    p.drawPolyline(QPolygonF{{QPointF(176, 418), QPointF(186, 404), QPointF(200, 414), QPointF(214, 400),
+                              QPointF(228, 412), QPointF(244, 402), QPointF(262, 418)}});
+
+    // Posts, sagging deck, hand ropes and hangers.
+    const qreal sag = 16;
+    p.setPen(ink::line(ink::bright(), 2.6));
+    for (const qreal x : {leftEdge - 6, rightEdge + 6})
+        p.drawLine(QPointF(x, kRim), QPointF(x, kRim - 24));
+    auto deckAt = [&](qreal t) {
+        return QPointF(leftEdge - 6 + t * (rightEdge - leftEdge + 12), kRim + 4 * sag * t * (1 - t));
+    };
+    QPainterPath deck, rope;
+    deck.moveTo(deckAt(0));
+    rope.moveTo(deckAt(0) + QPointF(0, -24));
+    for (int i = 1; i <= 20; ++i) {
+        const qreal t = i / 20.0;
+        deck.lineTo(deckAt(t));
+        rope.lineTo(deckAt(t) + QPointF(0, -24 + 4 * sag * t * (1 - t) * -0.3));
+    }
+    p.setPen(ink::line(ink::bright(), 2.4));
+    p.drawPath(deck);
+    p.setPen(ink::line(ink::bright(), 1.6));
+    p.drawPath(rope);
+    p.setPen(ink::line(ink::dim(), 1.4));
+    for (int i = 1; i < 12; ++i) {
+        const qreal t = i / 12.0;
+        const QPointF foot = deckAt(t);
+        p.drawLine(foot, foot + QPointF(0, -24 + 4 * sag * t * (1 - t) * -0.3));
+    }
+}
+
+QImage menuPicture() {
+    QImage image = ink::canvas(kWidth, kHeight);
+    QPainter p(&image);
+    ink::prepare(p);
+    using namespace scenery;
+
+    stars(p, QRectF(12, 150, 74, 80), 10, ink::bright(), 51);
+    stars(p, QRectF(346, 150, 74, 40), 6, ink::bright(), 52);
+    drawTitle(p);
+    drawMoth(p, QPointF(216, 170), 84, 1.8);
+
+    // Left side: pines above the village, tents by the canyon.
+    pineTree(p, QPointF(38, 326), 100, ink::dim(), 1.8);
+    pineTree(p, QPointF(52, 344), 118, ink::bright(), 2.0);
+    coneTent(p, QPointF(40, kRim), 52, 62, ink::bright(), 2.2);
+    coneTent(p, QPointF(100, kRim), 30, 26, ink::dim(), 1.8);
+    // Right side: the lookout post and a tent beside it.
+    drawLookout(p);
+    coneTent(p, QPointF(326, kRim), 28, 27, ink::dim(), 1.8);
+    campfire(p, QPointF(120, kRim - 2), 10, ink::bright(), 1.6);
+
+    drawCanyonAndBridge(p);
+    ink::doubleFrame(p, QRectF(0, 0, kWidth, kHeight));
+    return image;
+}
+
+} // namespace
+
+void writeMenu(PictureSink& sink) {
+    sink.put(QStringLiteral("layout/menu.png"), menuPicture());
+}
+
+} // namespace pictures

@@ -1,0 +1,28 @@
+// Saves finished pictures under the output folder and keeps track of what went wrong.
+#pragma once
+
+#include <QImage>
+#include <QString>
+#include <QStringList>
+
+namespace pictures {
+
+class PictureSink {
+  public:
+    // With dryRun set nothing is written; the sink only remembers the file names.
+    PictureSink(const QString& outDir, bool dryRun);
+
+    // The format follows the file's suffix: .jpg (quality 95), .bmp or .png.
+    void put(const QString& relativePath, const QImage& image);
+
+    const QStringList& written() const { return written_; }
+    const QStringList& failures() const { return failures_; }
+
+  private:
+    QString outDir_;
+    bool dryRun_;
+    QStringList written_;
+    QStringList failures_;
+};
+
+} // namespace pictures

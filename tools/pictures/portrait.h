@@ -1,0 +1,10 @@
+// The heroine's portrait, shared by its own file and the ready-made character screen.
+#pragma once
+
+#include <QImage>
+
+namespace pictures {
+
+QImage heroinePortrait();
+
+} // namespace pictures

@@ -1,0 +1,57 @@
+// Reads a play script and carries out its commands on the game's real windows.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QTextStream>
+#include <memory>
+
+#include "qt/game.h"
+#include "services.h"
+
+namespace cv::script {
+
+class Player {
+  public:
+    explicit Player(const QString& assetRoot);
+    // Runs every line; returns the exit status (0 all held, 1 an expectation failed, 2 a bad script).
+    int run(QTextStream& in);
+
+  private:
+    // Outcome of one command.
+    struct Failure {
+        int status;
+        QString text;
+    };
+    std::optional<Failure> execute(const QString& command, const QString& rest);
+
+    std::optional<Failure> click(const QString& rest);
+    std::optional<Failure> select(const QString& rest);
+    std::optional<Failure> type(const QString& rest);
+    std::optional<Failure> menu(const QString& rest);
+    std::optional<Failure> font(const QString& rest);
+    std::optional<Failure> rolls(const QString& rest, bool seed);
+    std::optional<Failure> wait(const QString& rest);
+    std::optional<Failure> tick(const QString& rest);
+    std::optional<Failure> print(const QString& rest);
+    std::optional<Failure> expect(const QString& rest);
+    std::optional<Failure> shot(const QString& rest);
+
+    // WINDOW or WINDOW.CONTROL; sets `window` and, for an address with a control, `control`.
+    std::optional<Failure> resolve(const QString& address, QWidget*& window, QWidget*& control);
+    std::optional<Failure> serviceErrors();
+    void clickAt(QWidget* window, QWidget* control, QPoint point);
+
+    ScriptRng rng_;
+    ScriptFontDialog fonts_;
+    ScriptMessages messages_;
+    bool quitRequested_ = false;
+    std::unique_ptr<qt::Game> game_;
+};
+
+// Splits off the first word of a line.
+std::pair<QString, QString> splitWord(const QString& line);
+// A TEXT argument: the rest of the line, or a double-quoted string with \" \\ and \n escapes.
+QString textArgument(const QString& rest);
+
+} // namespace cv::script

@@ -1,0 +1,54 @@
+#!/usr/bin/env bash
+# Shared set-up for ./play and ./check: installs missing Debian packages, configures and builds.
+set -euo pipefail
+
+ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+BUILD="$ROOT/build"
+PACKAGES=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev libgtest-dev libgmock-dev fonts-dejavu-core)
+
+missing_packages() {
+    local p
+    for p in "${PACKAGES[@]}"; do
+        if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+            echo "$p"
+        fi
+    done
+}
+
+install_packages() {
+    command -v dpkg-query >/dev/null 2>&1 || {
+        echo "This set-up needs a Debian or Ubuntu system (dpkg and apt-get)." >&2
+        echo "Install by hand: ${PACKAGES[*]}" >&2
+        exit 1
+    }
+    local missing
+    missing=$(missing_packages | tr '\n' ' ')
+    [ -z "${missing// /}" ] && return 0
+    echo "Installing missing packages: $missing"
+    local sudo=()
+    if [ "$(id -u)" -ne 0 ]; then
+        if command -v sudo >/dev/null 2>&1; then
+            sudo=(sudo)
+        else
+            echo "These packages are missing and neither root nor sudo is available: $missing" >&2
+            echo "Install them as root: apt-get install $missing" >&2
+            exit 1
+        fi
+    fi
+    # shellcheck disable=SC2086
+    if ! { "${sudo[@]}" apt-get update -qq && DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq $missing; }; then
+        echo "Could not install: $missing" >&2
+        echo "Install them by hand: sudo apt-get install $missing" >&2
+        exit 1
+    fi
+}
+
+configure_and_build() {
+    if [ ! -f "$BUILD/CMakeCache.txt" ]; then
+        cmake -S "$ROOT" -B "$BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    fi
+    cmake --build "$BUILD" -j2
+}
+
+install_packages
+configure_and_build
