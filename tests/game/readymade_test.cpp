@@ -106,10 +106,13 @@ TEST(TakeReadyMade, PutsTheCreationFormIntoSheetModeAndStartsANewGame) {
     test::TestWorld t;
     World& w = t.w;
     earlierGame(w);
+    // A game ended by the fifth catch left the game screen disabled; a new game gives it back.
+    w.Gameform.window.enabled = false;
     takeClick(w);
     const auto& form = w.createform;
 
     EXPECT_TRUE(w.Gameform.window.visible);
+    EXPECT_TRUE(w.Gameform.window.enabled);
     EXPECT_FALSE(w.createf.window.visible);
 
     EXPECT_EQ(form.namec.text, "ДемоИгрок");

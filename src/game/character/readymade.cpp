@@ -13,7 +13,9 @@ void takeClick(World& w) {
     CharacterRecord& c = w.character;
     auto& form = w.createform;
 
+    // The game screen is enabled too: a game that ended by being caught stealing left it disabled.
     show(w.Gameform.window);
+    w.Gameform.window.enabled = true;
     hide(w.createf.window);
 
     // The game values are the preset's own numbers, not read from the sheet (its "steal" shows 14).

@@ -101,7 +101,7 @@ Createform::Createform() {
     Image1.place(450, 369, 13, 16);
     Image1.cursor = Cursor::Hand;
 
-    bok1.place(346, 16, 20, 170);
+    bok1.place(346, 16, 16, 170);
     bok2.place(152, 34, 20, 190);
     bonusp.place(7, 262, 320, 158);
     kil.place(212, 498, 75, 25);
