@@ -71,45 +71,48 @@ void Form::syncControl(QWidget* w, const Control& m) {
     if (w->cursor().shape() != toShape(m.cursor)) w->setCursor(toShape(m.cursor));
 }
 
-ClickLabel* Form::label(Label& m, const QString& name, QWidget* parent) {
+namespace {
+
+// Text, font and colour of a label, touched only when they change.
+void syncText(QLabel* w, const QString& text, const Font& font, const Color& color) {
+    if (w->text() != text) w->setText(text);
+    const QFont f = toQFont(font);
+    if (w->font() != f) w->setFont(f);
+    const QString colour = toQColor(color).name();
+    if (w->property("color").toString() != colour) {
+        w->setProperty("color", colour);
+        setTextColor(w, color);
+    }
+}
+
+} // namespace
+
+ClickLabel* Form::newLabel(Control& m, const QString& name, QWidget* parent) {
     auto* w = new ClickLabel(parent ? parent : canvas_);
     w->setObjectName(name);
+    w->setTextFormat(Qt::PlainText);
     w->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // A text without a click action lets clicks through to what lies beneath, as painted text does.
     w->setAttribute(Qt::WA_TransparentForMouseEvents);
     track(w, m);
+    return w;
+}
+
+ClickLabel* Form::label(Label& m, const QString& name, QWidget* parent) {
+    ClickLabel* w = newLabel(m, name, parent);
     syncs_.push_back([this, w, &m] {
         syncControl(w, m);
-        const QString text = QString::fromStdString(m.text);
-        if (w->text() != text) w->setText(text);
         w->setWordWrap(m.wordWrap);
-        const QFont f = toQFont(m.font);
-        if (w->font() != f) w->setFont(f);
-        if (w->property("color").toString() != toQColor(m.color).name()) {
-            w->setProperty("color", toQColor(m.color).name());
-            setTextColor(w, m.color);
-        }
+        syncText(w, QString::fromStdString(m.text), m.font, m.color);
     });
-    w->setTextFormat(Qt::PlainText);
     return w;
 }
 
 ClickLabel* Form::valueLabel(screens::ValueLabel& m, const QString& name, QWidget* parent) {
-    auto* w = new ClickLabel(parent ? parent : canvas_);
-    w->setObjectName(name);
-    w->setTextFormat(Qt::PlainText);
-    w->setAttribute(Qt::WA_TransparentForMouseEvents);
-    track(w, m);
+    ClickLabel* w = newLabel(m, name, parent);
     syncs_.push_back([this, w, &m] {
         syncControl(w, m);
-        const QString text = QString::number(m.value);
-        if (w->text() != text) w->setText(text);
-        const QFont f = toQFont(m.font);
-        if (w->font() != f) w->setFont(f);
-        if (w->property("color").toString() != toQColor(m.color).name()) {
-            w->setProperty("color", toQColor(m.color).name());
-            setTextColor(w, m.color);
-        }
+        syncText(w, QString::number(m.value), m.font, m.color);
     });
     return w;
 }

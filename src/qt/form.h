@@ -58,6 +58,7 @@ class Form : public QMainWindow {
     PictureLoader& pictures_;
 
   private:
+    ClickLabel* newLabel(Control& m, const QString& name, QWidget* parent);
     void track(QWidget* w, Control& m);
     void syncControl(QWidget* w, const Control& m);
 
