@@ -12,7 +12,9 @@ void startTimer(World& w, Timer& t, int interval) {
     t.startedAt = ++w.timerStarts;
 }
 
-void stopTimer(Timer& t) { t.running = false; }
+void stopTimer(Timer& t) {
+    t.running = false;
+}
 
 namespace {
 

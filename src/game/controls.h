@@ -81,7 +81,7 @@ struct ListBox : Control {
 struct Timer {
     int interval = 0;
     bool running = false;
-    std::int64_t due = 0;      // virtual time of the next tick
+    std::int64_t due = 0;       // virtual time of the next tick
     std::int64_t startedAt = 0; // start order, so simultaneous ticks run in the order timers started
 };
 

@@ -8,8 +8,12 @@ void show(Window& w) {
     ++w.raiseRequests;
 }
 
-void hide(Window& w) { w.visible = false; }
+void hide(Window& w) {
+    w.visible = false;
+}
 
-void bringToFront(World& world, Control& c) { c.z = ++world.stackCounter; }
+void bringToFront(World& world, Control& c) {
+    c.z = ++world.stackCounter;
+}
 
 } // namespace cv

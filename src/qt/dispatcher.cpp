@@ -21,7 +21,8 @@ void Dispatcher::run(const std::function<void(World&)>& handler) {
 }
 
 void Dispatcher::syncAll() {
-    for (Form* f : forms_) f->sync();
+    for (Form* f : forms_)
+        f->sync();
 }
 
 } // namespace cv::qt

@@ -20,9 +20,12 @@ namespace {
 
 Qt::CursorShape toShape(Cursor c) {
     switch (c) {
-    case Cursor::Hand: return Qt::PointingHandCursor;
-    case Cursor::Cross: return Qt::CrossCursor;
-    default: return Qt::ArrowCursor;
+    case Cursor::Hand:
+        return Qt::PointingHandCursor;
+    case Cursor::Cross:
+        return Qt::CrossCursor;
+    default:
+        return Qt::ArrowCursor;
     }
 }
 
@@ -43,6 +46,8 @@ Form::Form(Dispatcher& dispatcher, PictureLoader& pictures, Window& model, const
       placement_(placement) {
     setObjectName(name);
     setWindowTitle(QString::fromStdString(model.caption));
+    // Hints show over any window of the game, not only the active one.
+    setAttribute(Qt::WA_AlwaysShowToolTips);
     canvas_ = new QWidget(this);
     canvas_->setObjectName(name + "_canvas");
     setCentralWidget(canvas_);
@@ -62,7 +67,8 @@ void Form::track(QWidget* w, Control& m) {
 }
 
 void Form::syncControl(QWidget* w, const Control& m) {
-    if (w->geometry() != QRect(m.left, m.top, m.width, m.height)) w->setGeometry(m.left, m.top, m.width, m.height);
+    if (w->geometry() != QRect(m.left, m.top, m.width, m.height))
+        w->setGeometry(m.left, m.top, m.width, m.height);
     if (w->isHidden() == m.visible) w->setVisible(m.visible);
     // The control's own flag, whatever its window's state.
     if (w->testAttribute(Qt::WA_ForceDisabled) == m.enabled) w->setEnabled(m.enabled);
@@ -183,7 +189,8 @@ QComboBox* Form::combo(ComboBox& m, const QString& name, QWidget* parent) {
     w->setEditable(true);
     w->setInsertPolicy(QComboBox::NoInsert);
     track(w, m);
-    for (const auto& item : m.items) w->addItem(QString::fromStdString(item));
+    for (const auto& item : m.items)
+        w->addItem(QString::fromStdString(item));
     w->setCurrentIndex(-1);
     w->setEditText(QString::fromStdString(m.text));
     connect(w, &QComboBox::currentTextChanged, this, [this, &m](const QString& text) {
@@ -215,17 +222,20 @@ void Form::onClick(QPushButton* w, std::function<void(World&)> handler) {
 }
 
 void Form::sync() {
-    for (auto& s : syncs_) s();
+    for (auto& s : syncs_)
+        s();
 
     // Stacking among siblings: creation order, then the order in which controls were brought to the front.
     std::stable_sort(stacked_.begin(), stacked_.end(),
                      [](const Stacked& a, const Stacked& b) { return a.model->z < b.model->z; });
     std::vector<QWidget*> order;
     order.reserve(stacked_.size());
-    for (const Stacked& s : stacked_) order.push_back(s.widget);
+    for (const Stacked& s : stacked_)
+        order.push_back(s.widget);
     if (order != stackOrder_) {
         stackOrder_ = order;
-        for (QWidget* w : order) w->raise();
+        for (QWidget* w : order)
+            w->raise();
     }
 
     const QString caption = QString::fromStdString(model_.caption);
@@ -241,10 +251,10 @@ void Form::sync() {
         }
         if (!isVisible()) {
             if (placement_ == Placement::Maximized) {
-                if (QScreen* screen = QGuiApplication::primaryScreen()) setGeometry(screen->availableGeometry());
+                if (QScreen* screen = QGuiApplication::primaryScreen())
+                    setGeometry(screen->availableGeometry());
                 showMaximized();
-            }
-            else
+            } else
                 show();
         }
         if (raiseSeen_ != model_.raiseRequests) {
@@ -266,6 +276,8 @@ void Form::closeEvent(QCloseEvent* e) {
     handle([this](World& w) { closeRequested(w); });
 }
 
-void Form::closeRequested(World&) { cv::hide(model_); }
+void Form::closeRequested(World&) {
+    cv::hide(model_);
+}
 
 } // namespace cv::qt

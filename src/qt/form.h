@@ -25,8 +25,8 @@ enum class Placement { Centred, Maximized };
 class Form : public QMainWindow {
     Q_OBJECT
   public:
-    Form(Dispatcher& dispatcher, PictureLoader& pictures, Window& model, const QString& name, Qt::WindowFlags flags,
-         Placement placement = Placement::Centred);
+    Form(Dispatcher& dispatcher, PictureLoader& pictures, Window& model, const QString& name,
+         Qt::WindowFlags flags, Placement placement = Placement::Centred);
 
     // Copies the window's model and every control's model onto the widgets.
     void sync();

@@ -19,7 +19,7 @@ class Game {
         MessageSink* messages = nullptr;
         FontDialog* fontDialog = nullptr; // the standard font dialog when not given
         std::function<void()> quit;
-        QString assetRoot; // the program's own assets when empty
+        QString assetRoot;    // the program's own assets when empty
         bool realTime = true; // drive the timers from the real clock
     };
 

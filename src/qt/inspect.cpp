@@ -12,13 +12,18 @@ namespace cv::qt {
 
 namespace {
 
-QString flag(bool b) { return b ? "1" : "0"; }
+QString flag(bool b) {
+    return b ? "1" : "0";
+}
 
 QString cursorName(Qt::CursorShape shape) {
     switch (shape) {
-    case Qt::PointingHandCursor: return "hand";
-    case Qt::CrossCursor: return "cross";
-    default: return "arrow";
+    case Qt::PointingHandCursor:
+        return "hand";
+    case Qt::CrossCursor:
+        return "cross";
+    default:
+        return "arrow";
     }
 }
 
@@ -72,7 +77,8 @@ std::optional<QString> controlProperty(QWidget* c, const QString& p) {
         if (auto* cb = qobject_cast<QComboBox*>(c)) return cb->currentText();
         if (auto* m = qobject_cast<QMenuBar*>(c)) {
             QStringList titles;
-            for (QAction* a : m->actions()) titles << a->text();
+            for (QAction* a : m->actions())
+                titles << a->text();
             return titles.join("|");
         }
         return std::nullopt;
@@ -84,11 +90,13 @@ std::optional<QString> controlProperty(QWidget* c, const QString& p) {
     if (p == "items") {
         QStringList items;
         if (auto* l = qobject_cast<QListWidget*>(c)) {
-            for (int i = 0; i < l->count(); ++i) items << l->item(i)->text();
+            for (int i = 0; i < l->count(); ++i)
+                items << l->item(i)->text();
             return items.join("|");
         }
         if (auto* cb = qobject_cast<QComboBox*>(c)) {
-            for (int i = 0; i < cb->count(); ++i) items << cb->itemText(i);
+            for (int i = 0; i < cb->count(); ++i)
+                items << cb->itemText(i);
             return items.join("|");
         }
         return std::nullopt;

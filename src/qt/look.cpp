@@ -7,7 +7,9 @@
 
 namespace cv::qt {
 
-QColor toQColor(const Color& c) { return QColor(c.r, c.g, c.b); }
+QColor toQColor(const Color& c) {
+    return QColor(c.r, c.g, c.b);
+}
 
 QFont toQFont(const Font& f) {
     QFont font(QString::fromStdString(f.family));
@@ -69,7 +71,8 @@ QMessageBox QLabel { color: #00ff00; }
 
 void applyLook() {
     // The layout asks for fonts that Linux machines rarely have; fall back to fonts with Cyrillic letters.
-    QFont::insertSubstitutions("MS Sans Serif", {"DejaVu Sans Condensed", "DejaVu Sans", "Liberation Sans", "FreeSans", "Sans Serif"});
+    QFont::insertSubstitutions("MS Sans Serif", {"DejaVu Sans Condensed", "DejaVu Sans", "Liberation Sans",
+                                                 "FreeSans", "Sans Serif"});
     QFont::insertSubstitutions("Times New Roman", {"DejaVu Serif", "Liberation Serif", "FreeSerif", "Serif"});
     QApplication::setStyle(new GameStyle(QStyleFactory::create("Fusion")));
     qApp->setStyleSheet(kStyleSheet);

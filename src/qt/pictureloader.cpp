@@ -58,12 +58,15 @@ QImage PictureLoader::decode(const std::string& path) {
     QImageReader reader(file, format);
     reader.setDecideFormatFromContent(false);
     QImage image = reader.read();
-    if (image.isNull()) throw PictureError("Cannot open file " + QDir::toNativeSeparators(file).toStdString());
+    if (image.isNull())
+        throw PictureError("Cannot open file " + QDir::toNativeSeparators(file).toStdString());
     cache_.insert(key, image);
     return image;
 }
 
-void PictureLoader::load(const std::string& path) { decode(path); }
+void PictureLoader::load(const std::string& path) {
+    decode(path);
+}
 
 QImage PictureLoader::image(const std::string& path) {
     if (path.empty()) return {};

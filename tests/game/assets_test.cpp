@@ -11,7 +11,8 @@ namespace {
 
 TEST(Assets, GlyphPathsHaveTwoDigits) {
     const std::pair<int, const char*> cases[] = {{0, "nums/00.bmp"}, {3, "nums/03.bmp"}, {10, "nums/10.bmp"}};
-    for (const auto& [n, path] : cases) EXPECT_EQ(assets::glyphPath(n), path);
+    for (const auto& [n, path] : cases)
+        EXPECT_EQ(assets::glyphPath(n), path);
 }
 
 TEST(Assets, PicturesFollowTheCharactersSex) {
@@ -27,7 +28,8 @@ TEST(Assets, PicturesFollowTheCharactersSex) {
 
 TEST(Assets, TheTableListsEveryFileOnce) {
     std::set<std::string> paths;
-    for (const auto& f : assets::assetTable()) EXPECT_TRUE(paths.insert(f.path).second) << f.path;
+    for (const auto& f : assets::assetTable())
+        EXPECT_TRUE(paths.insert(f.path).second) << f.path;
     // 2 backgrounds, 3 enemies, 8 fighters, 8 figures, 5 hand pictures, 11 glyphs.
     EXPECT_EQ(paths.size(), 37u);
     for (const char* p : {"talk.jpg", "fon1.jpg", "enemy/gec.jpg", "view/spearvm.jpg", "show/mnono.jpg",

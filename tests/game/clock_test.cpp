@@ -11,8 +11,12 @@ namespace cv {
 namespace {
 
 std::vector<std::string>* trace = nullptr;
-void tickA(World& w) { trace->push_back("A@" + std::to_string(w.now)); }
-void tickB(World& w) { trace->push_back("B@" + std::to_string(w.now)); }
+void tickA(World& w) {
+    trace->push_back("A@" + std::to_string(w.now));
+}
+void tickB(World& w) {
+    trace->push_back("B@" + std::to_string(w.now));
+}
 void tickAndStop(World& w) {
     trace->push_back("S@" + std::to_string(w.now));
     stopTimer(w.battle.hit);

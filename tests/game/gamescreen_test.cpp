@@ -20,7 +20,8 @@ TEST(GameScreen, OpensWithTheStoryTextAndNoWayOnButTheMap) {
     EXPECT_TRUE(g.mapb.visible);
     EXPECT_TRUE(g.pros.visible);
     EXPECT_TRUE(g.BitBtn2.enabled);
-    for (const auto& a : g.a) EXPECT_TRUE(a.text.empty());
+    for (const auto& a : g.a)
+        EXPECT_TRUE(a.text.empty());
     EXPECT_TRUE(g.rep.text.empty());
 }
 
@@ -48,7 +49,8 @@ TEST(GameScreen, ResetPreparesChoiceModeWithConfirmDisabled) {
         EXPECT_FALSE(c.checked);
         EXPECT_TRUE(c.visible);
     }
-    for (const auto& a : g.a) EXPECT_TRUE(a.visible);
+    for (const auto& a : g.a)
+        EXPECT_TRUE(a.visible);
     EXPECT_TRUE(g.window.visible);
     EXPECT_FALSE(t.w.mapform.window.visible);
     EXPECT_TRUE(g.choose.visible);

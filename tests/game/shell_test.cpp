@@ -93,7 +93,8 @@ TEST(FontSettings, AChosenFontGoesToTheStoryTextAndTheLineOnly) {
         EXPECT_EQ(t.w.Gameform.m1.font, expected);
         EXPECT_EQ(t.w.Gameform.m2.font, expected);
         EXPECT_EQ(t.w.Gameform.rep.font, c.answer ? *c.answer : before.rep.font);
-        for (int i = 0; i < 5; ++i) EXPECT_EQ(t.w.Gameform.a[i].font, before.a[i].font);
+        for (int i = 0; i < 5; ++i)
+            EXPECT_EQ(t.w.Gameform.a[i].font, before.a[i].font);
     }
 }
 

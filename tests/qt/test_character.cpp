@@ -22,7 +22,8 @@ QWidget* topmostAt(testqt::TestGame& t, const QString& window, const QString& co
 // Every one-line text fits its label, in whatever font stands in for the requested one.
 bool allTextsFit(QWidget* window) {
     for (QLabel* l : window->findChildren<QLabel*>())
-        if (!l->text().isEmpty() && !l->wordWrap() && l->fontMetrics().horizontalAdvance(l->text()) > l->width()) {
+        if (!l->text().isEmpty() && !l->wordWrap() &&
+            l->fontMetrics().horizontalAdvance(l->text()) > l->width()) {
             qWarning() << "does not fit:" << l->objectName() << l->text();
             return false;
         }
@@ -95,7 +96,8 @@ class CharacterTest : public QObject {
             QCOMPARE(topmostAt(t, "createform", b), t.control("createform", "bok1"));
         // The game screen's button brings the bonus panel over the traits.
         QCOMPARE(topmostAt(t, "createform", "Image46"), t.control("createform", "bonusp"));
-        for (const char* b : {"bon", "kar", "kil"}) QVERIFY(!t.control("createform", b)->isHidden());
+        for (const char* b : {"bon", "kar", "kil"})
+            QVERIFY(!t.control("createform", b)->isHidden());
         QVERIFY(qobject_cast<QLineEdit*>(t.control("createform", "namec"))->isReadOnly());
         QVERIFY(!t.control("createform", "sex")->isEnabled());
     }

@@ -43,10 +43,12 @@ class GameScreenTest : public QObject {
         showGameScreen(t);
         QVERIFY(t.form("Gameform")->isMaximized());
         const std::pair<const char*, QRect> places[] = {
-            {"fon", {0, 0, 801, 561}},     {"m1", {181, 26, 444, 95}},   {"m2", {181, 120, 444, 91}},
-            {"choose", {161, 248, 478, 129}}, {"ready", {8, 352, 89, 65}},  {"rep", {173, 256, 476, 81}},
-            {"a1", {152, 384, 489, 33}},   {"a5", {152, 520, 489, 33}},  {"pros", {16, 518, 65, 28}},
-            {"mapb", {721, 434, 65, 20}},  {"BitBtn2", {721, 453, 65, 20}}, {"BitBtn3", {721, 472, 65, 20}},
+            {"fon", {0, 0, 801, 561}},       {"m1", {181, 26, 444, 95}},
+            {"m2", {181, 120, 444, 91}},     {"choose", {161, 248, 478, 129}},
+            {"ready", {8, 352, 89, 65}},     {"rep", {173, 256, 476, 81}},
+            {"a1", {152, 384, 489, 33}},     {"a5", {152, 520, 489, 33}},
+            {"pros", {16, 518, 65, 28}},     {"mapb", {721, 434, 65, 20}},
+            {"BitBtn2", {721, 453, 65, 20}}, {"BitBtn3", {721, 472, 65, 20}},
             {"BitBtn1", {721, 491, 65, 20}}};
         for (const auto& [name, rect] : places) {
             QWidget* c = t.control("Gameform", name);
@@ -103,7 +105,9 @@ class GameScreenTest : public QObject {
         testqt::TestGame t;
         showGameScreen(t);
         QWidget* g = t.form("Gameform");
-        auto font = [&](const char* name) { return qobject_cast<QWidget*>(t.control("Gameform", name))->font(); };
+        auto font = [&](const char* name) {
+            return qobject_cast<QWidget*>(t.control("Gameform", name))->font();
+        };
         const QFont a1 = font("a1"), c1 = font("c1");
         t.fonts.answers.push_back(std::nullopt);
         menuCommand(g, "Окно", "Шрифт")->trigger();

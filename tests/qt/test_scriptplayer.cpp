@@ -23,7 +23,8 @@ class ScriptPlayerTest : public QObject {
   private slots:
     void textArguments() {
         QCOMPARE(script::textArgument("rest of the line"), QString("rest of the line"));
-        QCOMPARE(script::textArgument("\"quoted \\\"inner\\\" and \\\\ \""), QString("quoted \"inner\" and \\ "));
+        QCOMPARE(script::textArgument("\"quoted \\\"inner\\\" and \\\\ \""),
+                 QString("quoted \"inner\" and \\ "));
         QCOMPARE(script::textArgument("\"\""), QString());
         QCOMPARE(script::textArgument("\"two\\nlines\""), QString("two\nlines"));
         QCOMPARE(script::splitWord("  expect   Gameform.m1 text x "),

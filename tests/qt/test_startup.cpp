@@ -15,8 +15,8 @@ class StartupTest : public QObject {
   private slots:
     void windowsAreCreatedInOrderAndOnlyTheMenuShows() {
         testqt::TestGame t;
-        const QStringList names{"Menuform", "auth",      "createf",    "Gameform", "fonts",   "mapform",
-                                "battle",   "help",      "accform",    "createform", "InvForm", "Vesk"};
+        const QStringList names{"Menuform", "auth", "createf", "Gameform",   "fonts",   "mapform",
+                                "battle",   "help", "accform", "createform", "InvForm", "Vesk"};
         const QStringList captions{"Cindervale: Brassmoth Post Edition",
                                    "Авторы",
                                    "Создание персонажа",
@@ -41,10 +41,11 @@ class StartupTest : public QObject {
 
     void fixedWindowsHaveTheirSizes() {
         testqt::TestGame t;
-        const std::pair<const char*, QSize> sizes[] = {
-            {"Menuform", {432, 425}}, {"createf", {480, 360}}, {"createform", {800, 581}},
-            {"mapform", {581, 601}},  {"battle", {605, 466}},  {"Vesk", {484, 363}}};
-        for (const auto& [name, size] : sizes) QCOMPARE(t.form(name)->size(), size);
+        const std::pair<const char*, QSize> sizes[] = {{"Menuform", {432, 425}},   {"createf", {480, 360}},
+                                                       {"createform", {800, 581}}, {"mapform", {581, 601}},
+                                                       {"battle", {605, 466}},     {"Vesk", {484, 363}}};
+        for (const auto& [name, size] : sizes)
+            QCOMPARE(t.form(name)->size(), size);
     }
 
     void menuButtonsShareOneColumn() {

@@ -24,7 +24,8 @@ int main(int argc, char** argv) {
         } else if (file.isEmpty() && !args[i].startsWith("--"))
             file = args[i];
         else {
-            std::fprintf(stderr, "cindervale-script: unexpected argument '%s'\n", args[i].toUtf8().constData());
+            std::fprintf(stderr, "cindervale-script: unexpected argument '%s'\n",
+                         args[i].toUtf8().constData());
             return 2;
         }
     }

@@ -23,7 +23,9 @@ void out(const QString& s) {
     std::fflush(stdout);
 }
 
-QString oneLine(QString s) { return s.replace('\n', "\\n"); }
+QString oneLine(QString s) {
+    return s.replace('\n', "\\n");
+}
 
 } // namespace
 
@@ -231,7 +233,8 @@ std::optional<Player::Failure> Player::font(const QString& rest) {
 
 std::optional<Player::Failure> Player::rolls(const QString& rest, bool seed) {
     const QStringList values = rest.split(' ', Qt::SkipEmptyParts);
-    if (values.isEmpty() || (seed && values.size() != 1)) return Failure{2, seed ? "seed needs N" : "rolls needs N ..."};
+    if (values.isEmpty() || (seed && values.size() != 1))
+        return Failure{2, seed ? "seed needs N" : "rolls needs N ..."};
     for (const QString& v : values) {
         bool ok = false;
         const int n = v.toInt(&ok);
@@ -273,7 +276,8 @@ std::optional<Player::Failure> Player::print(const QString& rest) {
         return std::nullopt;
     }
     out(oneLine(qt::describeWindow(window)));
-    for (QWidget* c : qt::controlsOf(window)) out(oneLine(qt::describeControl(window, c)));
+    for (QWidget* c : qt::controlsOf(window))
+        out(oneLine(qt::describeControl(window, c)));
     return std::nullopt;
 }
 
@@ -283,7 +287,8 @@ std::optional<Player::Failure> Player::expect(const QString& rest) {
         if (want == got) return std::nullopt;
         return Failure{1, "expected " + oneLine(want) + ", got " + oneLine(got)};
     };
-    if (address == "message") return mismatch(textArgument(more), messages_.any ? messages_.last : "(no message)");
+    if (address == "message")
+        return mismatch(textArgument(more), messages_.any ? messages_.last : "(no message)");
     if (address == "quit") return mismatch(textArgument(more), quitRequested_ ? "1" : "0");
 
     const auto [property, value] = splitWord(more);

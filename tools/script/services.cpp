@@ -23,7 +23,8 @@ int ScriptRng::uniform(int lo, int hi) {
 std::optional<Font> ScriptFontDialog::ask(const Font&) {
     ++asked;
     if (answers_.empty()) {
-        if (!error) error = "the font dialog opened with no answer given (use 'font FAMILY SIZE' or 'font cancel')";
+        if (!error)
+            error = "the font dialog opened with no answer given (use 'font FAMILY SIZE' or 'font cancel')";
         return std::nullopt;
     }
     auto a = answers_.front();

@@ -9,18 +9,30 @@ namespace cv {
 namespace assets {
 
 namespace {
-std::string sexPrefix(int playerSex) { return playerSex == 1 ? "m" : "f"; }
+std::string sexPrefix(int playerSex) {
+    return playerSex == 1 ? "m" : "f";
+}
 } // namespace
 
 std::string viewPath(const std::string& weapon, int playerSex) {
     return "view/" + weapon + (playerSex == 1 ? "vm" : "v") + ".jpg";
 }
 
-std::string showBarePath(int playerSex) { return "show/" + sexPrefix(playerSex) + "nono.jpg"; }
-std::string showPistolPath(int playerSex) { return "show/" + sexPrefix(playerSex) + "gno.jpg"; }
-std::string showSpearPath(int playerSex) { return "show/" + sexPrefix(playerSex) + "spearno.jpg"; }
-std::string showKnifePath(int playerSex) { return "show/" + sexPrefix(playerSex) + "knifeno.jpg"; }
-std::string invPath(const std::string& name) { return "INV/" + name + ".jpg"; }
+std::string showBarePath(int playerSex) {
+    return "show/" + sexPrefix(playerSex) + "nono.jpg";
+}
+std::string showPistolPath(int playerSex) {
+    return "show/" + sexPrefix(playerSex) + "gno.jpg";
+}
+std::string showSpearPath(int playerSex) {
+    return "show/" + sexPrefix(playerSex) + "spearno.jpg";
+}
+std::string showKnifePath(int playerSex) {
+    return "show/" + sexPrefix(playerSex) + "knifeno.jpg";
+}
+std::string invPath(const std::string& name) {
+    return "INV/" + name + ".jpg";
+}
 
 std::string glyphPath(int value) {
     char buf[16];
@@ -31,14 +43,12 @@ std::string glyphPath(int value) {
 const std::vector<AssetFile>& assetTable() {
     static const std::vector<AssetFile> table = [] {
         std::vector<AssetFile> t{
-            {talk, "Gameform.fon"},
-            {fon1, "Gameform.fon"},
-            {enemyRat, "battle.epic"},
-            {enemyLizard, "battle.epic"},
-            {enemyScorpion, "battle.epic"},
+            {talk, "Gameform.fon"},       {fon1, "Gameform.fon"},         {enemyRat, "battle.epic"},
+            {enemyLizard, "battle.epic"}, {enemyScorpion, "battle.epic"},
         };
         for (const char* weapon : {"knife", "gun", "spear", "no"})
-            for (int sex : {2, 1}) t.push_back({viewPath(weapon, sex), "battle.char"});
+            for (int sex : {2, 1})
+                t.push_back({viewPath(weapon, sex), "battle.char"});
         for (int sex : {2, 1}) {
             t.push_back({showBarePath(sex), "InvForm.mainshow"});
             t.push_back({showPistolPath(sex), "InvForm.curshow"});
@@ -47,7 +57,8 @@ const std::vector<AssetFile>& assetTable() {
         }
         for (const char* name : {"knife", "10mm", "knife2", "spear", "no"})
             t.push_back({invPath(name), "InvForm.v1, InvForm.v2"});
-        for (int n = 0; n <= 10; ++n) t.push_back({glyphPath(n), "createform glyphs and tleft"});
+        for (int n = 0; n <= 10; ++n)
+            t.push_back({glyphPath(n), "createform glyphs and tleft"});
         return t;
     }();
     return table;

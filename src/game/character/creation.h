@@ -5,12 +5,14 @@ namespace cv {
 
 struct World;
 
-// Statistic index 0..6 in memory order (strength, perception, endurance, intelligence, agility, luck, charisma).
+// Statistic index 0..6 in memory order (strength, perception, endurance, intelligence, agility, luck,
+// charisma).
 void raiseStat(World& w, int stat);
 void lowerStat(World& w, int stat);
-void toggleTag(World& w, int skill);         // tag buttons, skill 1..17
-void toggleTrait(World& w, int trait);       // the trait rule itself, trait 1..14
-void traitButtonClick(World& w, int trait);  // a trait button: the rule, then the statistic grant of traits 2, 3, 14
+void toggleTag(World& w, int skill);   // tag buttons, skill 1..17
+void toggleTrait(World& w, int trait); // the trait rule itself, trait 1..14
+void traitButtonClick(World& w,
+                      int trait); // a trait button: the rule, then the statistic grant of traits 2, 3, 14
 void skillCaptionClick(World& w, int skill); // s1 .. s17
 void acceptClick(World& w);                  // Image2
 void cancelClick(World& w);                  // Image1

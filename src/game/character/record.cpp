@@ -5,13 +5,20 @@ namespace cv {
 
 int& CharacterRecord::stat(int index) {
     switch (index) {
-    case 0: return strength;
-    case 1: return perception;
-    case 2: return endurance;
-    case 3: return intelligence;
-    case 4: return agility;
-    case 5: return luck;
-    default: return charisma;
+    case 0:
+        return strength;
+    case 1:
+        return perception;
+    case 2:
+        return endurance;
+    case 3:
+        return intelligence;
+    case 4:
+        return agility;
+    case 5:
+        return luck;
+    default:
+        return charisma;
     }
 }
 

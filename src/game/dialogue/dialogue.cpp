@@ -22,14 +22,16 @@ void enterDialogue(World& w) {
     g.choose.visible = false;
     g.ready.visible = false;
     g.rep.text.clear();
-    for (auto& a : g.a) a.visible = true;
+    for (auto& a : g.a)
+        a.visible = true;
 }
 
 void leaveDialogue(World& w) {
     auto& g = w.Gameform;
     g.choose.visible = true;
     g.ready.visible = true;
-    for (int i = 0; i < 3; ++i) g.a[i].text.clear();
+    for (int i = 0; i < 3; ++i)
+        g.a[i].text.clear();
     g.mapb.visible = true;
 }
 

@@ -23,10 +23,10 @@ inline constexpr int kTraitCount = 14;
 // Control names, indexed like the arrays below.
 inline constexpr std::array<std::string_view, kStatCount> kGlyphNames{"sln", "mdn", "vnn", "itn",
                                                                       "lvn", "udn", "obn"};
-inline constexpr std::array<std::string_view, kStatCount> kRaiseNames{"Image12", "Image10", "Image55", "Image51",
-                                                                      "Image49", "Image47", "Image53"};
-inline constexpr std::array<std::string_view, kStatCount> kLowerNames{"Image11", "Image56", "Image54", "Image50",
-                                                                      "Image48", "Image57", "Image52"};
+inline constexpr std::array<std::string_view, kStatCount> kRaiseNames{
+    "Image12", "Image10", "Image55", "Image51", "Image49", "Image47", "Image53"};
+inline constexpr std::array<std::string_view, kStatCount> kLowerNames{
+    "Image11", "Image56", "Image54", "Image50", "Image48", "Image57", "Image52"};
 inline constexpr std::array<std::string_view, kSkillCount> kSkillValueNames{
     "light", "heavy", "energ", "unarm", "meele", "throw", "first", "doctr", "sneak",
     "lockp", "steal", "traps", "scien", "repar", "talks", "merch", "outdr"};
@@ -48,7 +48,7 @@ struct Createform {
     Edit namec, age;
     ComboBox sex;
 
-    std::array<Picture, kStatCount> glyph;       // sln, mdn, ... in memory order
+    std::array<Picture, kStatCount> glyph;        // sln, mdn, ... in memory order
     std::array<Picture, kStatCount> raise, lower; // statistic buttons, in memory order
     Edit cpleft;                                  // the point pool
 

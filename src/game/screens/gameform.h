@@ -12,8 +12,8 @@ struct Gameform {
     Picture fon;
     Label m1, m2;
     Panel choose;
-    Label Label1; // heading of the choice panel
-    std::array<RadioButton, 5> c;  // c1 .. c5, in panel coordinates
+    Label Label1;                 // heading of the choice panel
+    std::array<RadioButton, 5> c; // c1 .. c5, in panel coordinates
     Button ready;
     Label rep;
     std::array<Label, 5> a; // a1 .. a5

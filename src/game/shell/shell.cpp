@@ -11,9 +11,13 @@ void newGameClick(World& w) {
     w.character.characterInPlay = 0;
 }
 
-void authorsClick(World& w) { show(w.auth.window); }
+void authorsClick(World& w) {
+    show(w.auth.window);
+}
 
-void helpClick(World& w) { show(w.help.window); }
+void helpClick(World& w) {
+    show(w.help.window);
+}
 
 void exitClick(World& w) {
     hide(w.Menuform.window);

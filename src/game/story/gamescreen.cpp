@@ -10,14 +10,19 @@
 
 namespace cv {
 
-void gameFormCreate(World& w) { loadPicture(w, w.Gameform.fon, assets::talk); }
+void gameFormCreate(World& w) {
+    loadPicture(w, w.Gameform.fon, assets::talk);
+}
 
 void resetGameScreen(World& w) {
     auto& g = w.Gameform;
-    for (auto& c : g.c) c.checked = false;
+    for (auto& c : g.c)
+        c.checked = false;
     show(g.window);
-    for (auto& a : g.a) a.visible = true;
-    for (auto& c : g.c) c.visible = true;
+    for (auto& a : g.a)
+        a.visible = true;
+    for (auto& c : g.c)
+        c.visible = true;
     leaveDialogue(w);
     g.ready.enabled = false;
     hide(w.mapform.window);
@@ -26,11 +31,14 @@ void resetGameScreen(World& w) {
 void choiceClick(World& w, int choice) {
     auto& g = w.Gameform;
     // One group: the clicked choice becomes the selected one.
-    for (int i = 0; i < 5; ++i) g.c[i].checked = (i == choice - 1);
+    for (int i = 0; i < 5; ++i)
+        g.c[i].checked = (i == choice - 1);
     g.ready.enabled = true;
 }
 
-void readyClick(World& w) { confirmChoice(w); }
+void readyClick(World& w) {
+    confirmChoice(w);
+}
 
 void mapbClick(World& w) {
     show(w.mapform.window);

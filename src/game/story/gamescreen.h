@@ -5,7 +5,7 @@ namespace cv {
 
 struct World;
 
-void gameFormCreate(World& w);          // loads the background when the screen is created
+void gameFormCreate(World& w); // loads the background when the screen is created
 void resetGameScreen(World& w);
 void choiceClick(World& w, int choice); // c1 .. c5, choice 1..5
 void readyClick(World& w);              // "Выбрано"

@@ -13,9 +13,9 @@ void noScenes(World&) {}
 } // namespace
 
 LocationRule locationRules(int location) {
-    static const std::array<LocationRule, 16> rules{noScenes, noScenes, noScenes, noScenes, noScenes, noScenes,
-                                                    noScenes, noScenes, noScenes, noScenes, noScenes, noScenes,
-                                                    noScenes, noScenes, noScenes, noScenes};
+    static const std::array<LocationRule, 16> rules{
+        noScenes, noScenes, noScenes, noScenes, noScenes, noScenes, noScenes, noScenes,
+        noScenes, noScenes, noScenes, noScenes, noScenes, noScenes, noScenes, noScenes};
     return rules.at(static_cast<std::size_t>(location));
 }
 

@@ -13,10 +13,13 @@ namespace cv::qt {
 namespace {
 constexpr Qt::WindowFlags kNoBorderIcons = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
 
-QString name(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<int>(s.size())); }
+QString name(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<int>(s.size()));
+}
 } // namespace
 
-Tcreatef::Tcreatef(Dispatcher& d, PictureLoader& p) : Form(d, p, d.world().createf.window, "createf", kNoBorderIcons) {
+Tcreatef::Tcreatef(Dispatcher& d, PictureLoader& p)
+    : Form(d, p, d.world().createf.window, "createf", kNoBorderIcons) {
     auto& f = d.world().createf;
     picture(f.Image2, "Image2", "createf");
     picture(f.Image1, "Image1", "portrait");
@@ -48,8 +51,10 @@ Tcreateform::Tcreateform(Dispatcher& d, PictureLoader& p)
 
     for (int i = 0; i < screens::kStatCount; ++i) {
         picture(f.glyph[i], name(screens::kGlyphNames[i]));
-        onClick(picture(f.raise[i], name(screens::kRaiseNames[i]), "statup"), [i](World& w) { raiseStat(w, i); });
-        onClick(picture(f.lower[i], name(screens::kLowerNames[i]), "statdown"), [i](World& w) { lowerStat(w, i); });
+        onClick(picture(f.raise[i], name(screens::kRaiseNames[i]), "statup"),
+                [i](World& w) { raiseStat(w, i); });
+        onClick(picture(f.lower[i], name(screens::kLowerNames[i]), "statdown"),
+                [i](World& w) { lowerStat(w, i); });
     }
     edit(f.cpleft, "cpleft");
 
@@ -57,7 +62,8 @@ Tcreateform::Tcreateform(Dispatcher& d, PictureLoader& p)
         label(f.derivedCaption[i], QString("dc%1").arg(i + 1));
         valueLabel(f.derived[i], name(screens::kDerivedNames[i]));
     }
-    for (int i = 0; i < 7; ++i) label(f.status[i], QString("st%1").arg(i + 1));
+    for (int i = 0; i < 7; ++i)
+        label(f.status[i], QString("st%1").arg(i + 1));
 
     for (int k = 0; k < screens::kSkillCount; ++k) {
         const int skill = k + 1;

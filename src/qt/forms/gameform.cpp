@@ -28,10 +28,12 @@ TGameform::TGameform(Dispatcher& d, PictureLoader& p)
             f.setBold(true);
             return f;
         }());
-        connect(c, &QRadioButton::clicked, this, [this, i] { handle([i](World& w) { choiceClick(w, i + 1); }); });
+        connect(c, &QRadioButton::clicked, this,
+                [this, i] { handle([i](World& w) { choiceClick(w, i + 1); }); });
     }
     onClick(button(g.ready, "ready"), readyClick);
-    for (int i = 0; i < 5; ++i) label(g.a[i], QString("a%1").arg(i + 1));
+    for (int i = 0; i < 5; ++i)
+        label(g.a[i], QString("a%1").arg(i + 1));
     picture(g.pros, "pros", "pros");
     onClick(button(g.mapb, "mapb"), mapbClick);
     onClick(button(g.BitBtn2, "BitBtn2"), characterClick);

@@ -18,22 +18,27 @@ QLabel* backdrop(QWidget* parent, const QString& picture, const QRect& where) {
 }
 } // namespace
 
-Tmapform::Tmapform(Dispatcher& d, PictureLoader& p) : Form(d, p, d.world().mapform.window, "mapform", kFrameless) {
+Tmapform::Tmapform(Dispatcher& d, PictureLoader& p)
+    : Form(d, p, d.world().mapform.window, "mapform", kFrameless) {
     auto& m = d.world().mapform;
     backdrop(canvas(), "map", QRect(0, 0, 581, 601));
     label(m.Label1, "Label1");
     const int names[16] = {12, 15, 16, 3, 13, 5, 7, 14, 6, 8, 4, 2, 9, 10, 11, 17};
-    for (int i = 0; i < 16; ++i) picture(m.place[i], QString("Image%1").arg(names[i]));
+    for (int i = 0; i < 16; ++i)
+        picture(m.place[i], QString("Image%1").arg(names[i]));
 }
 
-Tbattle::Tbattle(Dispatcher& d, PictureLoader& p) : Form(d, p, d.world().battle.window, "battle", kFrameless) {
+Tbattle::Tbattle(Dispatcher& d, PictureLoader& p)
+    : Form(d, p, d.world().battle.window, "battle", kFrameless) {
     backdrop(canvas(), "battle", QRect(0, 46, 605, 287));
 }
 
 Taccform::Taccform(Dispatcher& d, PictureLoader& p)
-    : Form(d, p, d.world().accform.window, "accform", Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {}
+    : Form(d, p, d.world().accform.window, "accform",
+           Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {}
 
-TInvForm::TInvForm(Dispatcher& d, PictureLoader& p) : Form(d, p, d.world().InvForm.window, "InvForm", kFrameless) {
+TInvForm::TInvForm(Dispatcher& d, PictureLoader& p)
+    : Form(d, p, d.world().InvForm.window, "InvForm", kFrameless) {
     auto& f = d.world().InvForm;
     backdrop(canvas(), "invback", QRect(0, 0, 640, 480));
     picture(f.mainshow, "mainshow");
@@ -54,7 +59,8 @@ TVesk::TVesk(Dispatcher& d, PictureLoader& p) : Form(d, p, d.world().Vesk.window
     picture(v.Image3, "Image3", "accept");
     label(v.ar, "ar");
     const int order[5] = {1, 2, 3, 4, 5};
-    for (int i = 0; i < 5; ++i) label(v.z[i], QString("z%1").arg(order[i]));
+    for (int i = 0; i < 5; ++i)
+        label(v.z[i], QString("z%1").arg(order[i]));
 }
 
 } // namespace cv::qt

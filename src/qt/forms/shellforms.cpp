@@ -25,7 +25,9 @@ TMenuform::TMenuform(Dispatcher& d, PictureLoader& p)
     onClick(button(m.BitBtn3, "BitBtn3"), exitClick);
 }
 
-void TMenuform::closeRequested(World& w) { exitClick(w); }
+void TMenuform::closeRequested(World& w) {
+    exitClick(w);
+}
 
 Tauth::Tauth(Dispatcher& d, PictureLoader& p)
     : Form(d, p, d.world().auth.window, "auth", kNoTitleButtons | Qt::WindowCloseButtonHint) {
