@@ -277,7 +277,7 @@ void Form::closeEvent(QCloseEvent* e) {
 }
 
 void Form::closeRequested(World&) {
-    cv::hide(model_);
+    if (windowFlags() & Qt::WindowCloseButtonHint) cv::hide(model_);
 }
 
 } // namespace cv::qt

@@ -51,7 +51,8 @@ class Form : public QMainWindow {
     void onClick(QPushButton* w, std::function<void(World&)> handler);
 
     void closeEvent(QCloseEvent* e) override;
-    // What closing the window through its title bar does; by default the window is hidden.
+    // What closing the window through its title bar does: a window with a close button is hidden;
+    // one without (Alt+F4 still asks) stays, so that no screen the game waits on can vanish.
     virtual void closeRequested(World& w);
 
     Dispatcher& dispatcher_;

@@ -47,6 +47,8 @@ Thelp::Thelp(Dispatcher& d, PictureLoader& p)
     label(h.Memo2, "Memo2");
 }
 
-Tfonts::Tfonts(Dispatcher& d, PictureLoader& p) : Form(d, p, d.world().fonts.window, "fonts", Qt::Window) {}
+Tfonts::Tfonts(Dispatcher& d, PictureLoader& p)
+    : Form(d, p, d.world().fonts.window, "fonts",
+           kNoTitleButtons | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {}
 
 } // namespace cv::qt
