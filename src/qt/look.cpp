@@ -57,7 +57,8 @@ QLineEdit, QComboBox, QListWidget, QTextEdit {
 }
 QLineEdit:read-only { color: #00c000; }
 QComboBox:disabled, QLineEdit:disabled { color: #008000; }
-QComboBox QAbstractItemView { background-color: black; color: #00ff00; selection-background-color: #008000; }
+QAbstractItemView { background-color: black; color: #00ff00; selection-background-color: #008000;
+                    selection-color: black; }
 QMenuBar { background-color: black; color: #00ff00; font-weight: bold; }
 QMenuBar::item:selected { background-color: #008000; color: black; }
 QMenu { background-color: black; color: #00ff00; border: 1px solid #00ff00; }
@@ -75,6 +76,10 @@ void applyLook() {
                                                  "FreeSans", "Sans Serif"});
     QFont::insertSubstitutions("Times New Roman", {"DejaVu Serif", "Liberation Serif", "FreeSerif", "Serif"});
     QApplication::setStyle(new GameStyle(QStyleFactory::create("Fusion")));
+    QPalette palette = QApplication::palette();
+    palette.setColor(QPalette::Highlight, QColor(0, 128, 0));
+    palette.setColor(QPalette::HighlightedText, Qt::black);
+    QApplication::setPalette(palette);
     qApp->setStyleSheet(kStyleSheet);
 }
 
