@@ -1,14 +1,27 @@
 // Helpers for window tests: a whole game on the offscreen platform with scripted services.
 #pragma once
 
+#include <QApplication>
 #include <QPoint>
 #include <QString>
 #include <QStringList>
+#include <QTest>
 #include <deque>
 #include <memory>
 #include <optional>
 
 #include "qt/game.h"
+#include "qt/look.h"
+
+// The main of a window test: the offscreen platform and the game's look, then the test class.
+#define CINDERVALE_QT_TEST_MAIN(TestClass)                                                                   \
+    int main(int argc, char** argv) {                                                                        \
+        qputenv("QT_QPA_PLATFORM", "offscreen");                                                             \
+        QApplication app(argc, argv);                                                                        \
+        cv::qt::applyLook();                                                                                 \
+        TestClass test;                                                                                      \
+        return QTest::qExec(&test, argc, argv);                                                              \
+    }
 
 namespace cv::testqt {
 

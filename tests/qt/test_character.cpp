@@ -147,12 +147,6 @@ class CharacterTest : public QObject {
     }
 };
 
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    cv::qt::applyLook();
-    CharacterTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+CINDERVALE_QT_TEST_MAIN(CharacterTest)
 
 #include "test_character.moc"

@@ -155,12 +155,6 @@ class GameScreenTest : public QObject {
     }
 };
 
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    cv::qt::applyLook();
-    GameScreenTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+CINDERVALE_QT_TEST_MAIN(GameScreenTest)
 
 #include "test_gamescreen.moc"

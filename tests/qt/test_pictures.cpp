@@ -90,12 +90,6 @@ class PicturesTest : public QObject {
     }
 };
 
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    cv::qt::applyLook();
-    PicturesTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+CINDERVALE_QT_TEST_MAIN(PicturesTest)
 
 #include "test_pictures.moc"

@@ -4,6 +4,7 @@
 
 #include "player.h"
 #include "qt/look.h"
+#include "support.h"
 
 using namespace cv;
 
@@ -60,12 +61,6 @@ class ScriptPlayerTest : public QObject {
     }
 };
 
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    cv::qt::applyLook();
-    ScriptPlayerTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+CINDERVALE_QT_TEST_MAIN(ScriptPlayerTest)
 
 #include "test_scriptplayer.moc"

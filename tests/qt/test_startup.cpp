@@ -129,12 +129,6 @@ class StartupTest : public QObject {
     }
 };
 
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    cv::qt::applyLook();
-    StartupTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+CINDERVALE_QT_TEST_MAIN(StartupTest)
 
 #include "test_startup.moc"
