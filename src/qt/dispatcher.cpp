@@ -10,8 +10,8 @@ void Dispatcher::run(const std::function<void(World&)>& handler) {
     ++depth_;
     try {
         handler(world_);
-    } catch (const GameError& e) {
-        // The handler stopped at the failing step; what it did before stays in effect.
+    } catch (const std::exception& e) {
+        // The handler stopped at the failing step; what it did before stays in effect, and the game goes on.
         syncAll();
         messages_.showMessage(QString::fromStdString(e.what()));
     }
