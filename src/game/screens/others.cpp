@@ -51,6 +51,8 @@ Accform::Accform() {
     window.height = 111;
 }
 
+// Only the controls the game screen's inventory button fills so far; the list, the hands and the actions
+// come with the inventory screen's own rules.
 InvForm::InvForm() {
     window.caption = "Инвентарь";
     window.width = 640;
