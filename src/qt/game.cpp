@@ -24,16 +24,7 @@ class StandardFontDialog : public FontDialog {
     std::optional<Font> ask(const Font& initial) override {
         dispatcher_.syncAll(); // the fonts window is up before the dialog runs
         bool ok = false;
-        // Offer the family that really stands in for the requested one, so the dialog opens on it.
-        QFont start = toQFont(initial);
-        start.setFamily(QFontInfo(start).family());
-        for (const QString& style : QFontDatabase::styles(start.family()))
-            if (QFontDatabase::bold(start.family(), style) == start.bold() &&
-                !QFontDatabase::italic(start.family(), style)) {
-                start.setStyleName(style);
-                break;
-            }
-        const QFont chosen = QFontDialog::getFont(&ok, start, game_.form("fonts"), "fonts");
+        const QFont chosen = QFontDialog::getFont(&ok, standInFont(initial), game_.form("fonts"), "fonts");
         if (!ok) return std::nullopt;
         return fromQFont(chosen);
     }

@@ -2,6 +2,8 @@
 #include "look.h"
 
 #include <QApplication>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QProxyStyle>
 #include <QStyleFactory>
 
@@ -23,6 +25,18 @@ Font fromQFont(const QFont& f) {
     font.family = f.family().toStdString();
     font.pixelSize = f.pixelSize() > 0 ? f.pixelSize() : static_cast<int>(f.pointSizeF() * 96.0 / 72.0 + 0.5);
     font.bold = f.bold();
+    return font;
+}
+
+QFont standInFont(const Font& f) {
+    QFont font = toQFont(f);
+    font.setFamily(QFontInfo(font).family());
+    for (const QString& style : QFontDatabase::styles(font.family()))
+        if (QFontDatabase::bold(font.family(), style) == font.bold() &&
+            !QFontDatabase::italic(font.family(), style)) {
+            font.setStyleName(style);
+            break;
+        }
     return font;
 }
 

@@ -12,6 +12,8 @@ namespace cv::qt {
 QColor toQColor(const Color& c);
 QFont toQFont(const Font& f);
 Font fromQFont(const QFont& f);
+// The installed face that stands in for a requested font, in the plain style of the requested weight.
+QFont standInFont(const Font& f);
 
 // Installs font substitutes with Cyrillic letters, the hint delay and the style sheet.
 void applyLook();

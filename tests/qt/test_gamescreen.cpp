@@ -1,5 +1,6 @@
 // The game screen's window: layout, fonts and colours, the menu bar, the font dialog and disabled input.
 #include <QApplication>
+#include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QLabel>
@@ -125,6 +126,16 @@ class GameScreenTest : public QObject {
         }
         QCOMPARE(font("a1"), a1);
         QCOMPARE(font("c1"), c1);
+    }
+
+    void theFontDialogStartsOnAnInstalledPlainFace() {
+        const QFont start = qt::standInFont(Font{"MS Sans Serif", 13, false});
+        QVERIFY(QFontDatabase::families().contains(start.family()));
+        QVERIFY(!QFontDatabase::bold(start.family(), start.styleName()));
+        QVERIFY(!QFontDatabase::italic(start.family(), start.styleName()));
+        QVERIFY(QFontMetrics(start).inFont(QChar(0x0416)));
+        const QFont bold = qt::standInFont(Font{"MS Sans Serif", 13, true});
+        QVERIFY(QFontDatabase::bold(bold.family(), bold.styleName()));
     }
 
     void aRadioButtonTakesAClickOnItsCaption() {

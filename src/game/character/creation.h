@@ -11,8 +11,8 @@ void raiseStat(World& w, int stat);
 void lowerStat(World& w, int stat);
 void toggleTag(World& w, int skill);   // tag buttons, skill 1..17
 void toggleTrait(World& w, int trait); // the trait rule itself, trait 1..14
-void traitButtonClick(World& w,
-                      int trait); // a trait button: the rule, then the statistic grant of traits 2, 3, 14
+// A trait button: the trait rule, then the statistic grant of traits 2, 3 and 14.
+void traitButtonClick(World& w, int trait);
 void skillCaptionClick(World& w, int skill); // s1 .. s17
 void acceptClick(World& w);                  // Image2
 void cancelClick(World& w);                  // Image1

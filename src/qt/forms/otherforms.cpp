@@ -58,9 +58,8 @@ TVesk::TVesk(Dispatcher& d, PictureLoader& p) : Form(d, p, d.world().Vesk.window
     picture(v.Image2, "Image2", "accept");
     picture(v.Image3, "Image3", "accept");
     label(v.ar, "ar");
-    const int order[5] = {1, 2, 3, 4, 5};
     for (int i = 0; i < 5; ++i)
-        label(v.z[i], QString("z%1").arg(order[i]));
+        label(v.z[i], QString("z%1").arg(i + 1));
 }
 
 } // namespace cv::qt
