@@ -8,6 +8,7 @@
 #include "game/assets/assets.h"
 #include "game/character/creation.h"
 #include "game/character/derived.h"
+#include "game/character/sheet.h"
 #include "test_world.h"
 
 namespace cv {
@@ -316,7 +317,7 @@ TEST(SkillCaptions, ClickMovesMarkersForTheFirstTwoAndHighlightsOne) {
 
 // Fills the store, the flags and the theft counter with what an earlier game could have left.
 void dirtyGame(World& w) {
-    w.story.storyFlags.fill(1);
+    w.story.storyFlags.bytes.fill(1);
     w.story.storyFlags[innerDoorShut] = 0;
     w.caughtCount = 3;
     w.inventory.invItem[1] = itCoins;
@@ -389,7 +390,7 @@ TEST(Accept, CreationModeStartsTheGameFromTheSheet) {
     EXPECT_EQ(w.story.storyFlags[innerDoorShut], 1);
     EXPECT_EQ(w.story.storyFlags[ratKilled], 0);
     EXPECT_EQ(w.caughtCount, 0);
-    EXPECT_EQ(w.inventory.invItem[1], 0);
+    EXPECT_EQ(w.inventory.invItem[1], itNone);
     EXPECT_EQ(w.inventory.hand1Slot, 0);
     EXPECT_FALSE(w.inventory.fromHand);
 }

@@ -1,7 +1,7 @@
 // The game screen: its opening, the reset before a location, choices, and the side buttons.
 #include <gtest/gtest.h>
 
-#include "game/dialogue/dialogue.h"
+#include "game/dialogue/mode.h"
 #include "game/story/gamescreen.h"
 #include "game/story/scene.h"
 #include "test_world.h"

@@ -12,7 +12,7 @@ namespace cv {
 namespace {
 
 // Slots from 1 up as (item, count); every later slot empty. An item 0 with a count is a stale empty slot.
-using Slots = std::vector<std::pair<int, int>>;
+using Slots = std::vector<std::pair<ItemId, int>>;
 
 void fill(World& w, const Slots& slots) {
     for (std::size_t i = 0; i < slots.size(); ++i) {
@@ -25,22 +25,22 @@ void fill(World& w, const Slots& slots) {
 Slots contents(const World& w) {
     Slots s;
     for (int i = 1; i <= kSlotCount; ++i) {
-        const int id = w.inventory.invItem[i];
-        s.emplace_back(id, id == 0 ? 0 : w.inventory.invCount[i]);
+        const ItemId id = w.inventory.invItem[i];
+        s.emplace_back(id, id == itNone ? 0 : w.inventory.invCount[i]);
     }
     return s;
 }
 
 Slots padded(Slots s) {
-    s.resize(kSlotCount, {0, 0});
+    s.resize(kSlotCount, {itNone, 0});
     return s;
 }
 
 // Twenty stacks, kinds repeating: the only way the store can fill up.
-Slots fullStore(int lastKind) {
+Slots fullStore(ItemId lastKind) {
     Slots s;
     for (int i = 1; i < kSlotCount; ++i)
-        s.emplace_back(1 + (i - 1) % 10, 1);
+        s.emplace_back(static_cast<ItemId>(1 + (i - 1) % 10), 1);
     s.emplace_back(lastKind, 1);
     return s;
 }
@@ -48,7 +48,8 @@ Slots fullStore(int lastKind) {
 struct StoreCase {
     std::string name;
     Slots before;
-    int id, count;
+    ItemId id;
+    int count;
     Slots after;
 };
 
@@ -61,12 +62,12 @@ TEST(AddItem, FirstSlotHoldingTheKindOrEmptyDecides) {
          5,
          {{itKnife, 1}, {itCoins, 15}}},
         {"an empty slot before the held coins gets a second stack",
-         {{itKnife, 1}, {0, 0}, {itCoins, 10}},
+         {{itKnife, 1}, {itNone, 0}, {itCoins, 10}},
          itCoins,
          5,
          {{itKnife, 1}, {itCoins, 5}, {itCoins, 10}}},
         {"a stale count in an empty slot is replaced",
-         {{itKnife, 1}, {0, 7}},
+         {{itKnife, 1}, {itNone, 7}},
          itRope,
          1,
          {{itKnife, 1}, {itRope, 1}}},
@@ -94,8 +95,12 @@ TEST(RemoveItem, TakesFromTheFirstSlotOfTheKindWithoutCompacting) {
          {{itKnife, 1}, {itRope, 1}, {itSpear, 1}, {itMeat, 1}, {itFruit, 2}},
          itMeat,
          1,
-         {{itKnife, 1}, {itRope, 1}, {itSpear, 1}, {0, 0}, {itFruit, 2}}},
-        {"only the first stack of a kind", {{itCoins, 3}, {itCoins, 5}}, itCoins, 3, {{0, 0}, {itCoins, 5}}},
+         {{itKnife, 1}, {itRope, 1}, {itSpear, 1}, {itNone, 0}, {itFruit, 2}}},
+        {"only the first stack of a kind",
+         {{itCoins, 3}, {itCoins, 5}},
+         itCoins,
+         3,
+         {{itNone, 0}, {itCoins, 5}}},
         {"too many leaves the slot occupied below zero",
          {{itCoins, 3}, {itCoins, 5}},
          itCoins,
@@ -116,7 +121,8 @@ TEST(HasItem, OneSlotMustHoldTheWholeCount) {
     struct Case {
         std::string name;
         Slots slots;
-        int id, count;
+        ItemId id;
+        int count;
         bool expected;
     };
     const std::vector<Case> cases = {
@@ -125,7 +131,7 @@ TEST(HasItem, OneSlotMustHoldTheWholeCount) {
         {"exactly the count", {{itKnife, 1}, {itCoins, 10}}, itCoins, 10, true},
         {"one short", {{itKnife, 1}, {itCoins, 10}}, itCoins, 11, false},
         {"absent kind", {{itKnife, 1}, {itCoins, 10}}, itMeat, 1, false},
-        {"after a gap", {{itKnife, 1}, {0, 4}, {itMeat, 1}}, itMeat, 1, true},
+        {"after a gap", {{itKnife, 1}, {itNone, 4}, {itMeat, 1}}, itMeat, 1, true},
         {"in slot 20", fullStore(itExplosives), itExplosives, 1, true},
         {"the larger of two stacks", {{itCoins, 1}, {itCoins, 30}}, itCoins, 25, true},
     };
@@ -147,21 +153,27 @@ TEST(CompactInventory, ClosesGapsKeepingOrderAndTheHandsFollowTheirItems) {
     };
     const std::vector<Case> cases = {
         {"slot 4 emptied: later slots move up by one",
-         {{itKnife, 1}, {itRope, 1}, {itSpear, 1}, {0, 0}, {itPistol10mm, 1}, {itFruit, 2}},
+         {{itKnife, 1}, {itRope, 1}, {itSpear, 1}, {itNone, 0}, {itPistol10mm, 1}, {itFruit, 2}},
          5,
          2,
          {{itKnife, 1}, {itRope, 1}, {itSpear, 1}, {itPistol10mm, 1}, {itFruit, 2}},
          4,
          2},
         {"several gaps, stale counts dropped",
-         {{0, 9}, {itCombatKnife, 1}, {0, 3}, {0, 0}, {itSpear, 1}, {itMeat, 2}},
+         {{itNone, 9}, {itCombatKnife, 1}, {itNone, 3}, {itNone, 0}, {itSpear, 1}, {itMeat, 2}},
          5,
          2,
          {{itCombatKnife, 1}, {itSpear, 1}, {itMeat, 2}},
          2,
          1},
         {"no gaps: nothing moves", {{itKnife, 1}, {itCoins, 4}}, 1, 0, {{itKnife, 1}, {itCoins, 4}}, 1, 0},
-        {"a gap in the last slots only", {{itKnife, 1}, {0, 0}, {0, 0}}, 0, 1, {{itKnife, 1}}, 0, 1},
+        {"a gap in the last slots only",
+         {{itKnife, 1}, {itNone, 0}, {itNone, 0}},
+         0,
+         1,
+         {{itKnife, 1}},
+         0,
+         1},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -181,7 +193,7 @@ TEST(CompactInventory, ClosesGapsKeepingOrderAndTheHandsFollowTheirItems) {
 
 TEST(CompactInventory, BeforeAddingAvoidsASecondCoinsSlot) {
     test::TestWorld t;
-    fill(t.w, {{itKnife, 1}, {0, 0}, {itCoins, 10}});
+    fill(t.w, {{itKnife, 1}, {itNone, 0}, {itCoins, 10}});
     compactInventory(t.w);
     addItem(t.w, itCoins, 5);
     EXPECT_EQ(contents(t.w), padded({{itKnife, 1}, {itCoins, 15}}));
@@ -196,9 +208,20 @@ TEST(LoadTotal, WeightOncePerSlotUpToTheFirstEmptySlot) {
     const std::vector<Case> cases = {
         {"empty store", {}, 0},
         {"weight counts once per stack", {{itRope, 3}, {itSpear, 1}, {itCoins, 500}}, 14},
-        {"stops at the first empty slot", {{itKnife, 1}, {0, 0}, {itRope, 1}}, 1},
+        {"stops at the first empty slot", {{itKnife, 1}, {itNone, 0}, {itRope, 1}}, 1},
         {"every kind once",
-         {{1, 1}, {2, 1}, {3, 1}, {4, 1}, {5, 1}, {6, 1}, {7, 1}, {8, 1}, {9, 1}, {10, 1}, {11, 1}, {12, 1}},
+         {{itKnife, 1},
+          {itHealingPowder, 1},
+          {itPistol10mm, 1},
+          {itStimulant, 1},
+          {itRope, 1},
+          {itCombatKnife, 1},
+          {itSpear, 1},
+          {itFruit, 1},
+          {itHerbRoot, 1},
+          {itCoins, 1},
+          {itMeat, 1},
+          {itExplosives, 1}},
          27},
     };
     for (const Case& c : cases) {
@@ -217,7 +240,7 @@ TEST(ClearInventory, EmptiesEverySlotAndBothHands) {
     t.w.inventory.fromHand = true;
     clearInventory(t.w);
     for (int i = 1; i <= kSlotCount; ++i) {
-        EXPECT_EQ(t.w.inventory.invItem[i], 0);
+        EXPECT_EQ(t.w.inventory.invItem[i], itNone);
         EXPECT_EQ(t.w.inventory.invCount[i], 0);
     }
     EXPECT_EQ(t.w.inventory.hand1Slot, 0);

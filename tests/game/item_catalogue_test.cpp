@@ -128,7 +128,7 @@ TEST(ItemCatalogue, EveryKindAsTheInventoryShowsIt) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.listName);
-        const ItemInfo* info = itemInfo(c.id);
+        const ItemInfo* info = itemInfo(static_cast<ItemId>(c.id));
         ASSERT_NE(info, nullptr);
         EXPECT_EQ(info->listName, c.listName);
         EXPECT_EQ(info->weight, c.weight);
@@ -155,7 +155,7 @@ TEST(ItemCatalogue, EveryKindAsTheInventoryShowsIt) {
 
 TEST(ItemCatalogue, OnlyTheTwelveKindsHaveEntries) {
     for (int id : {-1, 0, 13, 255})
-        EXPECT_EQ(itemInfo(id), nullptr) << id;
+        EXPECT_EQ(itemInfo(static_cast<ItemId>(id)), nullptr) << id;
 }
 
 } // namespace

@@ -15,12 +15,12 @@ TEST(ResetStory, StartValuesWhateverTheEarlierGameLeft) {
         SCOPED_TRACE(int{earlier});
         test::TestWorld t;
         World& w = t.w;
-        w.story.storyFlags.fill(earlier);
+        w.story.storyFlags.bytes.fill(earlier);
         w.story.curLocation = locTemple;
         w.story.curStep = 8;
         w.caughtCount = 4;
         for (int i = 1; i <= kSlotCount; ++i) {
-            w.inventory.invItem[i] = 1 + i % 12;
+            w.inventory.invItem[i] = static_cast<ItemId>(1 + i % 12);
             w.inventory.invCount[i] = i;
         }
         w.inventory.hand1Slot = 2;
@@ -30,12 +30,13 @@ TEST(ResetStory, StartValuesWhateverTheEarlierGameLeft) {
         resetStory(w);
 
         for (int f = 0; f < kStoryFlagCount; ++f) {
-            const int expected = f == invFromBattle ? earlier : f <= unarmedLessonAvailable ? 1 : 0;
-            EXPECT_EQ(w.story.storyFlags[f], expected) << "flag " << f;
+            const auto flag = static_cast<StoryFlag>(f);
+            const int expected = flag == invFromBattle ? earlier : flag <= unarmedLessonAvailable ? 1 : 0;
+            EXPECT_EQ(w.story.storyFlags[flag], expected) << "flag " << f;
         }
         EXPECT_EQ(w.caughtCount, 0);
         for (int i = 1; i <= kSlotCount; ++i) {
-            EXPECT_EQ(w.inventory.invItem[i], 0);
+            EXPECT_EQ(w.inventory.invItem[i], itNone);
             EXPECT_EQ(w.inventory.invCount[i], 0);
         }
         EXPECT_EQ(w.inventory.hand1Slot, 0);

@@ -32,7 +32,7 @@ void earlierGame(World& w) {
         d.value = 999;
     for (auto& g : w.createform.glyph)
         g.picture = "old";
-    w.story.storyFlags.fill(0);
+    w.story.storyFlags.bytes.fill(0);
     w.story.storyFlags[invFromBattle] = 1;
     w.story.storyFlags[ratKilled] = 1;
     w.caughtCount = 4;
@@ -145,7 +145,7 @@ TEST(TakeReadyMade, PutsTheCreationFormIntoSheetModeAndStartsANewGame) {
     EXPECT_EQ(w.story.storyFlags[lizardAlive], 1);
     EXPECT_EQ(w.story.storyFlags[invFromBattle], 1);
     EXPECT_EQ(w.caughtCount, 0);
-    EXPECT_EQ(w.inventory.invItem[1], 0);
+    EXPECT_EQ(w.inventory.invItem[1], itNone);
     EXPECT_EQ(w.inventory.hand2Slot, 0);
     EXPECT_FALSE(w.inventory.fromHand);
 

@@ -11,6 +11,15 @@
 
 #include "game/world.h"
 
+namespace cv {
+// Tests name items and story flags as the game does.
+using enum ItemId;
+using enum StoryFlag;
+inline std::ostream& operator<<(std::ostream& os, ItemId id) {
+    return os << "item " << static_cast<int>(id);
+}
+} // namespace cv
+
 namespace cv::test {
 
 // Hands out queued values; a roll nobody scripted, or one outside the asked range, fails the test.

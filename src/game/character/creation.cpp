@@ -4,9 +4,14 @@
 #include <string>
 
 #include "../assets/assets.h"
+#include "../combat/battle.h"
+#include "../inventory/screen.h"
+#include "../shell/shell.h"
+#include "../story/gamescreen.h"
 #include "../story/newgame.h"
 #include "../world.h"
 #include "derived.h"
+#include "sheet.h"
 
 namespace cv {
 
@@ -237,38 +242,16 @@ void skillCaptionClick(World& w, int skill) {
     form.s[skill - 1].color = darkGreen;
 }
 
-void setFigurePictures(World& w, int playerSex) {
-    w.inventory.showPistolPic = assets::showPistolPath(playerSex);
-    w.inventory.showSpearPic = assets::showSpearPath(playerSex);
-    w.inventory.showKnifePic = assets::showKnifePath(playerSex);
-    loadPicture(w, w.InvForm.mainshow, assets::showBarePath(playerSex));
-}
-
-void turnIntoSheet(World& w) {
-    auto& form = w.createform;
-    bringToFront(w, form.bok1);
-    bringToFront(w, form.bok2);
-    bringToFront(w, form.bon);
-    form.smin.visible = true;
-    form.splus.visible = true;
-    form.select.visible = true;
-    form.bon.visible = true;
-    form.kar.visible = true;
-    form.kil.visible = true;
-    bringToFront(w, form.lb1);
-    bringToFront(w, form.lb2);
-}
-
 void acceptClick(World& w) {
     using namespace screens;
     auto& form = w.createform;
     CharacterRecord& c = w.character;
 
-    w.Gameform.window.enabled = true;
-    w.battle.window.enabled = true;
+    enableGameScreen(w);
+    enableCombatScreen(w);
     if (inSheetMode(w)) return; // the sheet only hands control back to the screens behind it
 
-    show(w.Gameform.window);
+    showGameScreen(w);
     hide(form.window);
     turnIntoSheet(w);
 
@@ -302,33 +285,7 @@ void acceptClick(World& w) {
 void cancelClick(World& w) {
     if (inSheetMode(w)) return;
     hide(w.createform.window);
-    show(w.Menuform.window);
-}
-
-void bonClick(World& w) {
-    auto& form = w.createform;
-    const auto& traits = w.character.traits;
-    if (traits[0] != 0) form.lb1.text = form.t[traits[0] - 1].text;
-    if (traits[1] != 0) form.lb2.text = form.t[traits[1] - 1].text;
-    bringToFront(w, form.lb1);
-    bringToFront(w, form.lb2);
-}
-
-void karClick(World& w) {
-    auto& form = w.createform;
-    bringToFront(w, form.lb1);
-    form.lb1.text = "Тарнвель:Поклонение";
-    form.lb2.text.clear();
-}
-
-void kilClick(World& w) {
-    auto& form = w.createform;
-    bringToFront(w, form.lb1);
-    bringToFront(w, form.lb2);
-    form.lb1.text.clear();
-    form.lb2.text.clear();
-    if (w.story.storyFlags[ratKilled] == 1) form.lb1.text = "Крысы 1";
-    if (w.story.storyFlags[lizardAlive] == 0) form.lb2.text = "Ящерун 1";
+    showMainMenu(w);
 }
 
 void openForCreation(World& w) {

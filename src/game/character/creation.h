@@ -16,17 +16,10 @@ void traitButtonClick(World& w, int trait);
 void skillCaptionClick(World& w, int skill); // s1 .. s17
 void acceptClick(World& w);                  // Image2
 void cancelClick(World& w);                  // Image1
-void bonClick(World& w);                     // "Бонуса"
-void karClick(World& w);                     // "Карма"
-void kilClick(World& w);                     // "Убито"
 
 void openForCreation(World& w); // the ready-made screen's create button
 bool poolHasPoints(const World& w);
 void showFreeTags(World& w);
 void resetSkillColours(World& w);
-// Covers the editing controls and shows the sheet's own buttons (shared by accept and the ready-made take).
-void turnIntoSheet(World& w);
-// The inventory's figure pictures for the sex (1 male, 2 female); the bare figure is loaded into mainshow.
-void setFigurePictures(World& w, int playerSex);
 
 } // namespace cv

@@ -2,10 +2,14 @@
 #include "readymade.h"
 
 #include "../assets/assets.h"
+#include "../inventory/screen.h"
+#include "../shell/shell.h"
+#include "../story/gamescreen.h"
 #include "../story/newgame.h"
 #include "../world.h"
 #include "creation.h"
 #include "derived.h"
+#include "sheet.h"
 
 namespace cv {
 
@@ -14,8 +18,8 @@ void takeClick(World& w) {
     auto& form = w.createform;
 
     // The game screen is enabled too: a game that ended by being caught stealing left it disabled.
-    show(w.Gameform.window);
-    w.Gameform.window.enabled = true;
+    showGameScreen(w);
+    enableGameScreen(w);
     hide(w.createf.window);
 
     // The game values are the preset's own numbers, not read from the sheet (its "steal" shows 14).
@@ -74,9 +78,13 @@ void createClick(World& w) {
     openForCreation(w);
 }
 
+void showReadyMadeScreen(World& w) {
+    show(w.createf.window);
+}
+
 void backClick(World& w) {
     hide(w.createf.window);
-    show(w.Menuform.window);
+    showMainMenu(w);
 }
 
 } // namespace cv

@@ -10,7 +10,7 @@
 
 namespace cv {
 
-void addItem(World& w, int id, int count) {
+void addItem(World& w, ItemId id, int count) {
     auto& inv = w.inventory;
     // The first slot that holds the kind or is empty decides, so an earlier gap starts a new stack.
     for (int i = 1; i <= kSlotCount; ++i) {
@@ -18,7 +18,7 @@ void addItem(World& w, int id, int count) {
             inv.invCount[i] += count;
             return;
         }
-        if (inv.invItem[i] == itNone) {
+        if (inv.invItem[i] == ItemId::itNone) {
             inv.invItem[i] = id;
             inv.invCount[i] = count;
             return;
@@ -27,17 +27,17 @@ void addItem(World& w, int id, int count) {
     // A full store drops the items without a word.
 }
 
-void removeItem(World& w, int id, int count) {
+void removeItem(World& w, ItemId id, int count) {
     auto& inv = w.inventory;
     for (int i = 1; i <= kSlotCount; ++i) {
         if (inv.invItem[i] != id) continue;
         inv.invCount[i] -= count;
-        if (inv.invCount[i] == 0) inv.invItem[i] = itNone; // callers compact afterwards
+        if (inv.invCount[i] == 0) inv.invItem[i] = ItemId::itNone; // callers compact afterwards
         return;
     }
 }
 
-bool hasItem(const World& w, int id, int count) {
+bool hasItem(const World& w, ItemId id, int count) {
     const auto& inv = w.inventory;
     // Stacks of the same kind are not added together.
     for (int i = 1; i <= kSlotCount; ++i)
@@ -48,12 +48,12 @@ bool hasItem(const World& w, int id, int count) {
 void compactInventory(World& w) {
     auto& inv = w.inventory;
     for (int i = 1; i <= kSlotCount; ++i) {
-        if (inv.invItem[i] != itNone) continue;
+        if (inv.invItem[i] != ItemId::itNone) continue;
         for (int j = i; j <= kSlotCount; ++j) {
-            if (inv.invItem[j] <= 0) continue;
+            if (static_cast<int>(inv.invItem[j]) <= 0) continue;
             inv.invItem[i] = inv.invItem[j];
             inv.invCount[i] = inv.invCount[j];
-            inv.invItem[j] = 0;
+            inv.invItem[j] = ItemId::itNone;
             inv.invCount[j] = 0;
             // A hand points at a slot, so it follows its item.
             if (inv.hand1Slot == j) inv.hand1Slot = i;
@@ -66,14 +66,14 @@ void compactInventory(World& w) {
 int loadTotal(const World& w) {
     const auto& inv = w.inventory;
     int total = 0;
-    for (int i = 1; i <= kSlotCount && inv.invItem[i] != itNone; ++i)
+    for (int i = 1; i <= kSlotCount && inv.invItem[i] != ItemId::itNone; ++i)
         if (const ItemInfo* info = itemInfo(inv.invItem[i])) total += info->weight; // once per slot
     return total;
 }
 
 void clearInventory(World& w) {
     auto& inv = w.inventory;
-    inv.invItem.fill(0);
+    inv.invItem.fill(ItemId::itNone);
     inv.invCount.fill(0);
     inv.hand1Slot = 0;
     inv.hand2Slot = 0;
@@ -145,9 +145,9 @@ const std::array<ItemInfo, 12>& catalogue() {
 
 } // namespace
 
-const ItemInfo* itemInfo(int id) {
-    if (id < itKnife || id > itExplosives) return nullptr;
-    return &catalogue()[id - 1];
+const ItemInfo* itemInfo(ItemId id) {
+    if (!isItem(id)) return nullptr;
+    return &catalogue()[static_cast<std::size_t>(id) - 1];
 }
 
 } // namespace cv

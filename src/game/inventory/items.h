@@ -10,9 +10,9 @@ namespace cv {
 
 struct World;
 
-void addItem(World& w, int id, int count);
-void removeItem(World& w, int id, int count);
-bool hasItem(const World& w, int id, int count);
+void addItem(World& w, ItemId id, int count);
+void removeItem(World& w, ItemId id, int count);
+bool hasItem(const World& w, ItemId id, int count);
 void compactInventory(World& w);
 // Sum of catalogue weights of the occupied slots from slot 1 up to the first empty one.
 int loadTotal(const World& w);
@@ -47,6 +47,6 @@ struct ItemInfo {
 };
 
 // The catalogue entry of item 1..12, or nullptr for anything else.
-const ItemInfo* itemInfo(int id);
+const ItemInfo* itemInfo(ItemId id);
 
 } // namespace cv

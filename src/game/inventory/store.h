@@ -6,7 +6,8 @@
 
 namespace cv {
 
-enum ItemId {
+// An item kind; any other value in a slot is not an item.
+enum class ItemId : int {
     itNone = 0,
     itKnife = 1,
     itHealingPowder,
@@ -22,11 +23,17 @@ enum ItemId {
     itExplosives
 };
 
+inline constexpr int kItemKinds = 12;
 inline constexpr int kSlotCount = 20;
+
+// Whether the value names one of the twelve kinds.
+inline bool isItem(ItemId id) {
+    return static_cast<int>(id) >= 1 && static_cast<int>(id) <= kItemKinds;
+}
 
 struct InventoryStore {
     // Slots 1..20; index 0 is unused so that slot numbers read as they are spoken.
-    std::array<int, kSlotCount + 1> invItem{};
+    std::array<ItemId, kSlotCount + 1> invItem{};
     std::array<int, kSlotCount + 1> invCount{};
     int hand1Slot = 0, hand2Slot = 0;
     bool fromHand = false;

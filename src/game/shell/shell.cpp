@@ -1,12 +1,14 @@
 // Start-up screens: the main menu, credits, help and the font settings.
 #include "shell.h"
 
+#include "../character/readymade.h"
+#include "../story/gamescreen.h"
 #include "../world.h"
 
 namespace cv {
 
 void newGameClick(World& w) {
-    show(w.createf.window);
+    showReadyMadeScreen(w);
     hide(w.Menuform.window);
     w.character.characterInPlay = 0;
 }
@@ -20,6 +22,19 @@ void helpClick(World& w) {
 }
 
 void exitClick(World& w) {
+    closeMainMenu(w);
+}
+
+void showMainMenu(World& w) {
+    show(w.Menuform.window);
+}
+
+void showMainMenuBehind(World& w) {
+    w.Menuform.window.visible = true;
+    ++w.Menuform.window.lowerRequests;
+}
+
+void closeMainMenu(World& w) {
     hide(w.Menuform.window);
     if (w.requestQuit) w.requestQuit();
 }
@@ -28,22 +43,20 @@ namespace {
 
 // The dialog has closed, whichever way.
 void fontqClose(World& w) {
-    show(w.Gameform.window);
+    showGameScreen(w);
     hide(w.fonts.window);
 }
 
 } // namespace
 
 void fontMenuClick(World& w) {
-    hide(w.Gameform.window);
+    hideGameScreen(w);
     show(w.fonts.window);
     const std::optional<Font> chosen = w.fontDialog->ask(w.fonts.fontq);
     fontqClose(w);
     if (chosen) {
-        w.Gameform.m1.font = *chosen;
-        w.Gameform.m2.font = *chosen;
-        w.Gameform.rep.font = *chosen;
-        show(w.Gameform.window);
+        setStoryFont(w, *chosen);
+        showGameScreen(w);
     }
 }
 

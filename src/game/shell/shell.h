@@ -11,4 +11,10 @@ void helpClick(World& w);     // "Помощь", also the game screen's help com
 void exitClick(World& w);     // "Выход": closes the main menu, which ends the program
 void fontMenuClick(World& w); // the game screen's "Окно" -> "Шрифт"
 
+void showMainMenu(World& w);
+// Shows the main menu behind every other window (the end of a game lost by stealing).
+void showMainMenuBehind(World& w);
+// Closing the main menu ends the program: the menu's and the game menu's "Выход" and the defeat button.
+void closeMainMenu(World& w);
+
 } // namespace cv

@@ -1,17 +1,37 @@
-// The game screen's own handlers and its reset before a location's entry scene.
+// The game screen: its handlers, its reset before a location's entry scene, and the operations through
+// which the other subsystems change what it shows.
 #include "gamescreen.h"
 
-#include <string>
-
 #include "../assets/assets.h"
-#include "../dialogue/dialogue.h"
+#include "../character/sheet.h"
+#include "../combat/battle.h"
+#include "../dialogue/mode.h"
+#include "../inventory/screen.h"
 #include "../world.h"
+#include "map.h"
+#include "questlog.h"
 #include "scene.h"
 
 namespace cv {
 
+namespace {
+
+RadioButton& choiceButton(World& w, int choice) {
+    return w.Gameform.c.at(static_cast<std::size_t>(choice - 1));
+}
+
+Label& answerLabel(World& w, int answer) {
+    return w.Gameform.a.at(static_cast<std::size_t>(answer - 1));
+}
+
+const Label& answerLabel(const World& w, int answer) {
+    return w.Gameform.a.at(static_cast<std::size_t>(answer - 1));
+}
+
+} // namespace
+
 void gameFormCreate(World& w) {
-    loadPicture(w, w.Gameform.fon, assets::talk);
+    loadBackground(w, assets::talk);
 }
 
 void resetGameScreen(World& w) {
@@ -25,14 +45,14 @@ void resetGameScreen(World& w) {
         c.visible = true;
     leaveDialogue(w);
     g.ready.enabled = false;
-    hide(w.mapform.window);
+    hideMap(w);
 }
 
 void choiceClick(World& w, int choice) {
     auto& g = w.Gameform;
     // One group: the clicked choice becomes the selected one.
-    for (int i = 0; i < 5; ++i)
-        g.c[i].checked = (i == choice - 1);
+    for (int i = 1; i <= 5; ++i)
+        choiceButton(w, i).checked = (i == choice);
     g.ready.enabled = true;
 }
 
@@ -41,37 +61,118 @@ void readyClick(World& w) {
 }
 
 void mapbClick(World& w) {
-    show(w.mapform.window);
-    hide(w.Gameform.window);
-    loadPicture(w, w.Gameform.fon, assets::talk);
+    showMap(w);
+    hideGameScreen(w);
+    loadBackground(w, assets::talk);
     w.Gameform.pros.visible = true;
 }
 
 void characterClick(World& w) {
-    w.Gameform.window.enabled = false;
-    w.battle.window.enabled = false;
-    show(w.createform.window);
-    bringToFront(w, w.createform.bonusp);
+    disableGameScreen(w);
+    disableCombatScreen(w);
+    showSheetWithBonusPanel(w);
 }
 
 void veskClick(World& w) {
-    w.Gameform.window.enabled = false;
-    show(w.Vesk.window);
-    w.Vesk.ar.visible = false;
+    disableGameScreen(w);
+    openQuestLog(w);
 }
 
 void inventoryClick(World& w) {
-    show(w.InvForm.window);
+    // Nothing in the inventory's opening can fail, so the game screen may be disabled after it.
+    openInventoryFromGameScreen(w);
+    disableGameScreen(w);
+}
+
+void showGameScreen(World& w) {
+    show(w.Gameform.window);
+}
+
+void hideGameScreen(World& w) {
+    hide(w.Gameform.window);
+}
+
+void enableGameScreen(World& w) {
+    w.Gameform.window.enabled = true;
+}
+
+void disableGameScreen(World& w) {
     w.Gameform.window.enabled = false;
-    auto& inv = w.InvForm;
-    const auto& sheet = w.createform.derived;
-    inv.fwe.text = std::to_string(sheet[screens::dMw].value);
-    inv.hp.text = std::to_string(w.character.hitPoints);
-    inv.fhp.text = std::to_string(w.character.maxHitPoints);
-    inv.min1.text = "1";
-    inv.min2.text = "1";
-    inv.max1.text = std::to_string(sheet[screens::dDam].value + 2);
-    inv.max2.text = inv.max1.text;
+}
+
+void loadBackground(World& w, const std::string& path) {
+    loadPicture(w, w.Gameform.fon, path);
+}
+
+void setStoryText(World& w, int label, const std::string& text) {
+    (label == 1 ? w.Gameform.m1 : w.Gameform.m2).text = text;
+}
+
+const std::string& storyText(const World& w, int label) {
+    return (label == 1 ? w.Gameform.m1 : w.Gameform.m2).text;
+}
+
+void raiseSecondStoryText(World& w) {
+    w.Gameform.m2.top = 80;
+}
+
+void setStoryFont(World& w, const Font& font) {
+    w.Gameform.m1.font = font;
+    w.Gameform.m2.font = font;
+    w.Gameform.rep.font = font;
+}
+
+void setChoiceCaption(World& w, int choice, const std::string& caption) {
+    choiceButton(w, choice).caption = caption;
+}
+
+void setChoiceVisible(World& w, int choice, bool visible) {
+    RadioButton& c = choiceButton(w, choice);
+    c.visible = visible;
+    // A hidden choice cannot stay selected: it could still be confirmed though the player cannot see it.
+    if (!visible && c.checked) {
+        c.checked = false;
+        w.Gameform.ready.enabled = false;
+    }
+}
+
+int selectedChoice(const World& w) {
+    for (int i = 0; i < 5; ++i)
+        if (w.Gameform.c[static_cast<std::size_t>(i)].checked) return i + 1;
+    return 0;
+}
+
+void setChoicePanelVisible(World& w, bool visible) {
+    w.Gameform.choose.visible = visible;
+    w.Gameform.ready.visible = visible;
+}
+
+void setConfirmVisible(World& w, bool visible) {
+    w.Gameform.ready.visible = visible;
+}
+
+void setPartnerLine(World& w, const std::string& text) {
+    w.Gameform.rep.text = text;
+}
+
+void setAnswerText(World& w, int answer, const std::string& text) {
+    answerLabel(w, answer).text = text;
+}
+
+const std::string& answerText(const World& w, int answer) {
+    return answerLabel(w, answer).text;
+}
+
+void setAnswerVisible(World& w, int answer, bool visible) {
+    answerLabel(w, answer).visible = visible;
+}
+
+bool answerVisible(const World& w, int answer) {
+    return answerLabel(w, answer).visible;
+}
+
+void setMapButtonVisible(World& w, bool visible) {
+    w.Gameform.mapb.visible = visible;
 }
 
 } // namespace cv

@@ -1,18 +1,60 @@
-// The game screen's own handlers and its reset before a location's entry scene.
+// The game screen: its handlers, its reset before a location's entry scene, and the operations through
+// which the other subsystems change what it shows. Nothing else writes the game screen's model.
 #pragma once
+
+#include <string>
+
+#include "../controls.h"
 
 namespace cv {
 
 struct World;
 
-void gameFormCreate(World& w); // loads the background when the screen is created
-void resetGameScreen(World& w);
+// Handlers of the screen.
+void gameFormCreate(World& w);          // loads the background when the screen is created
 void choiceClick(World& w, int choice); // c1 .. c5, choice 1..5
 void readyClick(World& w);              // "Выбрано"
 void mapbClick(World& w);               // "Карта"
 void characterClick(World& w);          // "Хар."
 void veskClick(World& w);               // "Веск."
 void inventoryClick(World& w);          // "Инв."
-void answerClick(World& w, int answer); // a1 .. a4
+
+// Clears the selection, shows the screen with every answer and choice, leaves dialogue mode, disables the
+// confirm button and hides the map.
+void resetGameScreen(World& w);
+
+// The window.
+void showGameScreen(World& w);
+void hideGameScreen(World& w);
+void enableGameScreen(World& w);
+void disableGameScreen(World& w);
+
+// The background picture `fon`: "talk.jpg" in the village, "fon1.jpg" in the temple grove.
+void loadBackground(World& w, const std::string& path);
+
+// The two story labels.
+void setStoryText(World& w, int label, const std::string& text); // label 1 is m1, 2 is m2
+const std::string& storyText(const World& w, int label);
+// Moves the second story label up to top 80, where it stays.
+void raiseSecondStoryText(World& w);
+// The font chosen in the font dialog: the story labels and the partner's line.
+void setStoryFont(World& w, const Font& font);
+
+// The choices c1 .. c5 (choice 1..5) and their panel with the confirm button.
+void setChoiceCaption(World& w, int choice, const std::string& caption);
+void setChoiceVisible(World& w, int choice, bool visible);
+// The selected choice, 1..5, or 0 when none is selected.
+int selectedChoice(const World& w);
+void setChoicePanelVisible(World& w, bool visible); // `choose` and `ready` together
+void setConfirmVisible(World& w, bool visible);
+
+// The conversation: the partner's line `rep` and the answers a1 .. a5 (answer 1..5).
+void setPartnerLine(World& w, const std::string& text);
+void setAnswerText(World& w, int answer, const std::string& text);
+const std::string& answerText(const World& w, int answer);
+void setAnswerVisible(World& w, int answer, bool visible);
+bool answerVisible(const World& w, int answer);
+
+void setMapButtonVisible(World& w, bool visible);
 
 } // namespace cv

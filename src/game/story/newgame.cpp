@@ -8,10 +8,15 @@ namespace cv {
 
 void resetStory(World& w) {
     auto& flags = w.story.storyFlags;
-    for (int i = innerDoorShut; i <= unarmedLessonAvailable; ++i)
-        if (i != invFromBattle) flags[i] = 1; // that flag belongs to the inventory opened from a fight
-    for (int i = questMeat; i <= wellKnifeRecovered; ++i)
-        flags[i] = 0;
+    using enum StoryFlag;
+    // invFromBattle is left alone: it belongs to the inventory opened from a fight.
+    for (StoryFlag f : {innerDoorShut, scorpionAlive, guardHasPowder, keeperSpearGift, lizardAlive,
+                        corpseUnsearched, dogHerbPending, elderBriefingPending, auntHasMeat,
+                        spearLessonAvailable, houseAHasFruit, houseBHasKnife, unarmedLessonAvailable})
+        flags[f] = 1;
+    for (StoryFlag f : {questMeat, questRat, questHerbs, questMessage, questWellKnife, dogFed, ratKilled,
+                        herbsDelivered, messageDelivered, wellKnifeRecovered})
+        flags[f] = 0;
     w.caughtCount = 0;
     clearInventory(w);
 }

@@ -2,21 +2,15 @@
 #include "scene.h"
 
 #include "../world.h"
+#include "gamescreen.h"
 #include "locations.h"
 
 namespace cv {
 
-int selectedChoice(const World& w) {
-    for (int i = 0; i < 5; ++i)
-        if (w.Gameform.c[i].checked) return i + 1;
-    return 0;
-}
-
 void confirmChoice(World& w) {
-    auto& g = w.Gameform;
-    g.m1.text.clear();
-    g.m2.text.clear();
-    g.ready.visible = false;
+    setStoryText(w, 1, {});
+    setStoryText(w, 2, {});
+    setConfirmVisible(w, false);
     const int loc = w.story.curLocation;
     if (loc < locGuard || loc > locBridge) return;
     locationRules(loc)(w);

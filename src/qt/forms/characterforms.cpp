@@ -7,6 +7,7 @@
 
 #include "game/character/creation.h"
 #include "game/character/readymade.h"
+#include "game/character/sheet.h"
 
 namespace cv::qt {
 
