@@ -42,3 +42,4 @@ void takeReadyMade(benchmark::State& state) {
 BENCHMARK(takeReadyMade);
 
 } // namespace
+BENCHMARK_MAIN();

@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # Shared set-up for ./play and ./check: installs missing Debian packages, configures and builds.
+# Usage: setup.sh [TARGET ...]   (no target: everything, the tests and benchmarks included)
 set -euo pipefail
 
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD="$ROOT/build"
-PACKAGES=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev libgtest-dev libgmock-dev fonts-dejavu-core fonts-dejavu-extra)
+PACKAGES=(cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev libgtest-dev libgmock-dev
+          libbenchmark-dev fonts-dejavu-core fonts-dejavu-extra)
 
 missing_packages() {
     local p
@@ -47,8 +49,15 @@ configure_and_build() {
     if [ ! -f "$BUILD/CMakeCache.txt" ]; then
         cmake -S "$ROOT" -B "$BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo
     fi
-    cmake --build "$BUILD" -j2
+    if [ "$#" -eq 0 ]; then
+        cmake --build "$BUILD" -j2
+    else
+        local t
+        for t in "$@"; do
+            cmake --build "$BUILD" -j2 --target "$t"
+        done
+    fi
 }
 
 install_packages
-configure_and_build
+configure_and_build "$@"

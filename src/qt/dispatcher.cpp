@@ -1,8 +1,6 @@
 // Runs a handler of the game, shows an error it raised in a message box, then redraws every window.
 #include "dispatcher.h"
 
-#include "form.h"
-
 namespace cv::qt {
 
 void Dispatcher::run(const std::function<void(World&)>& handler) {
@@ -18,11 +16,6 @@ void Dispatcher::run(const std::function<void(World&)>& handler) {
     syncAll();
     --depth_;
     if (afterRun && depth_ == 0) afterRun();
-}
-
-void Dispatcher::syncAll() {
-    for (Form* f : forms_)
-        f->sync();
 }
 
 } // namespace cv::qt

@@ -9,8 +9,6 @@
 
 namespace cv::qt {
 
-class Form;
-
 // Where error messages go: a message box in the program, the script's output in the script player.
 class MessageSink {
   public:
@@ -23,8 +21,12 @@ class Dispatcher {
     Dispatcher(World& world, MessageSink& messages) : world_(world), messages_(messages) {}
 
     void run(const std::function<void(World&)>& handler);
-    void addForm(Form* form) { forms_.push_back(form); }
-    void syncAll();
+    // Redraws every window: the game sets what that means (the windows built so far, and those the
+    // last handler showed for the first time).
+    void syncAll() {
+        if (sync) sync();
+    }
+    std::function<void()> sync;
     bool busy() const { return depth_ > 0; }
     World& world() { return world_; }
     // Called after every handler, once the windows are redrawn (the program's clock listens here).
@@ -35,7 +37,6 @@ class Dispatcher {
   private:
     World& world_;
     MessageSink& messages_;
-    std::vector<Form*> forms_;
     int depth_ = 0;
 };
 

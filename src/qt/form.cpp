@@ -1,6 +1,7 @@
 // Base of every screen's window: builds controls from the core's models and copies the models onto them.
 #include "form.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFrame>
@@ -33,9 +34,46 @@ void setTextColor(QWidget* w, const Color& c) {
     QPalette p = w->palette();
     p.setColor(QPalette::WindowText, toQColor(c));
     p.setColor(QPalette::Text, toQColor(c));
+    // The style sheet names no colour for texts, so the palette's holds.
     w->setPalette(p);
-    // The style sheet's colour would win over the palette; name the colour on the widget itself.
-    w->setStyleSheet(QString("color: %1;").arg(toQColor(c).name()));
+}
+
+} // namespace
+
+namespace {
+
+// Drops the player's input to a window the game has disabled, before any widget of it sees the input.
+class InputGate : public QObject {
+  public:
+    bool eventFilter(QObject* o, QEvent* e) override {
+        switch (e->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::Wheel:
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::ShortcutOverride:
+        case QEvent::ContextMenu:
+        case QEvent::ToolTip:
+        case QEvent::HoverEnter:
+        case QEvent::HoverMove:
+            break;
+        default:
+            return false;
+        }
+        auto* w = qobject_cast<QWidget*>(o);
+        if (!w) return false;
+        auto* form = qobject_cast<Form*>(w->window());
+        return form && !form->takesInput();
+    }
+};
+
+void installInputGate() {
+    static InputGate* gate = nullptr;
+    if (gate) return;
+    gate = new InputGate;
+    qApp->installEventFilter(gate);
 }
 
 } // namespace
@@ -44,6 +82,7 @@ Form::Form(Dispatcher& dispatcher, PictureLoader& pictures, Window& model, const
            Qt::WindowFlags flags, Placement placement)
     : QMainWindow(nullptr, flags), dispatcher_(dispatcher), pictures_(pictures), model_(model),
       placement_(placement) {
+    installInputGate();
     setObjectName(name);
     setWindowTitle(QString::fromStdString(model.caption));
     // Hints show over any window of the game, not only the active one.
@@ -58,7 +97,6 @@ Form::Form(Dispatcher& dispatcher, PictureLoader& pictures, Window& model, const
         // A maximized window fills the desktop, and never less than its layout.
         canvas_->setMinimumSize(model.width, model.height);
     }
-    dispatcher.addForm(this);
 }
 
 void Form::track(QWidget* w, Control& m) {
@@ -79,11 +117,39 @@ void Form::syncControl(QWidget* w, const Control& m) {
 
 namespace {
 
+// Whether a one-line text drawn in `font`, centred on the label's height, is drawn whole inside it.
+bool inkFits(const QLabel* w, const QString& text, const QFont& font) {
+    const QFontMetrics fm(font);
+    const QRect box = w->contentsRect();
+    const int baseline =
+        w->contentsRect().top() + (w->contentsRect().height() - fm.ascent() - fm.descent()) / 2 + fm.ascent();
+    const QRect ink = fm.tightBoundingRect(text).translated(w->contentsRect().left(), baseline);
+    return box.contains(ink);
+}
+
+// The layout's fonts are those of another system; the faces standing in for them here draw larger. A
+// one-line text is drawn at its layout size, or at the largest smaller size that keeps it inside its
+// label, so that no text runs into its neighbour.
+QFont fittedFont(const QLabel* w, const QString& text, QFont font) {
+    if (w->wordWrap() || text.isEmpty()) return font;
+    while (font.pixelSize() > 7 && !inkFits(w, text, font))
+        font.setPixelSize(font.pixelSize() - 1);
+    return font;
+}
+
 // Text, font and colour of a label, touched only when they change.
 void syncText(QLabel* w, const QString& text, const Font& font, const Color& color) {
     if (w->text() != text) w->setText(text);
-    const QFont f = toQFont(font);
-    if (w->font() != f) w->setFont(f);
+    // The fitting is measured again only when the text, the font or the label's size changes.
+    const QString key = text + '|' + QString::fromStdString(font.family) + '|' +
+                        QString::number(font.pixelSize) + (font.bold ? "b|" : "|") +
+                        QString::number(w->width()) + 'x' + QString::number(w->height()) +
+                        (w->wordWrap() ? "w" : "");
+    if (w->property("fitKey").toString() != key) {
+        w->setProperty("fitKey", key);
+        const QFont f = fittedFont(w, text, toQFont(font));
+        if (w->font() != f) w->setFont(f);
+    }
     const QString colour = toQColor(color).name();
     if (w->property("color").toString() != colour) {
         w->setProperty("color", colour);
@@ -97,7 +163,7 @@ ClickLabel* Form::newLabel(Control& m, const QString& name, QWidget* parent) {
     auto* w = new ClickLabel(parent ? parent : canvas_);
     w->setObjectName(name);
     w->setTextFormat(Qt::PlainText);
-    w->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    w->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     // A text without a click action lets clicks through to what lies beneath, as painted text does.
     w->setAttribute(Qt::WA_TransparentForMouseEvents);
     track(w, m);
@@ -108,7 +174,11 @@ ClickLabel* Form::label(Label& m, const QString& name, QWidget* parent) {
     ClickLabel* w = newLabel(m, name, parent);
     syncs_.push_back([this, w, &m] {
         syncControl(w, m);
-        w->setWordWrap(m.wordWrap);
+        if (w->wordWrap() != m.wordWrap) {
+            w->setWordWrap(m.wordWrap);
+            // Wrapped texts read from the top; a single line sits in the middle of its row.
+            w->setAlignment(Qt::AlignLeft | (m.wordWrap ? Qt::AlignTop : Qt::AlignVCenter));
+        }
         syncText(w, QString::fromStdString(m.text), m.font, m.color);
     });
     return w;
@@ -127,7 +197,7 @@ PictureView* Form::picture(Picture& m, const QString& name, const QString& layou
     auto* w = new PictureView(parent ? parent : canvas_);
     w->setObjectName(name);
     track(w, m);
-    if (!layoutPicture.isEmpty()) w->setPixmap(QPixmap(":/layout/" + layoutPicture + ".png"));
+    if (!layoutPicture.isEmpty()) w->setPixmap(layoutPixmap(layoutPicture));
     syncs_.push_back([this, w, &m] {
         syncControl(w, m);
         const QString file = QString::fromStdString(m.picture);
@@ -150,6 +220,28 @@ QPushButton* Form::button(Button& m, const QString& name, QWidget* parent) {
         if (w->text() != text) w->setText(text);
     });
     return w;
+}
+
+PaintedButton* Form::paintedButton(Button& m, const QString& name, const QString& lit,
+                                   const QString& pressed) {
+    auto* w = new PaintedButton(canvas_, lit, pressed);
+    w->setObjectName(name);
+    w->setFocusPolicy(Qt::NoFocus);
+    track(w, m);
+    syncs_.push_back([this, w, &m] {
+        syncControl(w, m);
+        const QString text = QString::fromStdString(m.caption);
+        if (w->text() != text) w->setText(text);
+    });
+    return w;
+}
+
+Backdrop* Form::backdrop(const QString& layoutPicture, const QRect& where) {
+    auto* b = new Backdrop(canvas_, layoutImage(layoutPicture));
+    b->setObjectName("Image1");
+    b->setGeometry(where);
+    b->lower();
+    return b;
 }
 
 QRadioButton* Form::radio(RadioButton& m, const QString& name, QWidget* parent) {
@@ -217,8 +309,8 @@ void Form::onClick(ClickLabel* w, std::function<void(World&)> handler) {
     connect(w, &ClickLabel::clicked, this, [this, handler] { handle(handler); });
 }
 
-void Form::onClick(QPushButton* w, std::function<void(World&)> handler) {
-    connect(w, &QPushButton::clicked, this, [this, handler] { handle(handler); });
+void Form::onClick(QAbstractButton* w, std::function<void(World&)> handler) {
+    connect(w, &QAbstractButton::clicked, this, [this, handler] { handle(handler); });
 }
 
 void Form::sync() {
@@ -240,7 +332,6 @@ void Form::sync() {
 
     const QString caption = QString::fromStdString(model_.caption);
     if (windowTitle() != caption) setWindowTitle(caption);
-    if (isEnabled() != model_.enabled) setEnabled(model_.enabled);
     if (model_.visible) {
         if (!placed_) {
             placed_ = true;

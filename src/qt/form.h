@@ -9,7 +9,7 @@
 #include "game/screens/createform.h"
 #include "widgets.h"
 
-class QPushButton;
+#include <QPushButton>
 class QRadioButton;
 class QLineEdit;
 class QComboBox;
@@ -30,6 +30,9 @@ class Form : public QMainWindow {
 
     // Copies the window's model and every control's model onto the widgets.
     void sync();
+    // Whether the window takes input now. A window the game disables keeps its look and only stops
+    // taking input; its controls look disabled only where they are disabled themselves.
+    bool takesInput() const { return model_.enabled; }
     QWidget* canvas() const { return canvas_; }
 
   protected:
@@ -40,15 +43,21 @@ class Form : public QMainWindow {
     PictureView* picture(Picture& m, const QString& name, const QString& layoutPicture = {},
                          QWidget* parent = nullptr);
     QPushButton* button(Button& m, const QString& name, QWidget* parent = nullptr);
+    // A button whose looks are parts of the layout pictures `lit` and `pressed` (see PaintedButton).
+    PaintedButton* paintedButton(Button& m, const QString& name, const QString& lit, const QString& pressed);
+    // A fixed picture of the layout filling `where`, behind the controls.
+    Backdrop* backdrop(const QString& layoutPicture, const QRect& where);
     QRadioButton* radio(RadioButton& m, const QString& name, QWidget* parent = nullptr);
     QLineEdit* edit(Edit& m, const QString& name, QWidget* parent = nullptr);
     QComboBox* combo(ComboBox& m, const QString& name, QWidget* parent = nullptr);
     QFrame* panel(Panel& m, const QString& name, QWidget* parent = nullptr);
 
-    // Runs a game handler through the dispatcher.
-    void handle(const std::function<void(World&)>& handler) { dispatcher_.run(handler); }
+    // Runs a game handler through the dispatcher; a window that takes no input runs none.
+    void handle(const std::function<void(World&)>& handler) {
+        if (takesInput()) dispatcher_.run(handler);
+    }
     void onClick(ClickLabel* w, std::function<void(World&)> handler);
-    void onClick(QPushButton* w, std::function<void(World&)> handler);
+    void onClick(QAbstractButton* w, std::function<void(World&)> handler);
 
     void closeEvent(QCloseEvent* e) override;
     // What closing the window through its title bar does: a window with a close button is hidden;

@@ -13,6 +13,11 @@
 #include "game/story/gamescreen.h"
 #include "look.h"
 
+// The layout pictures are compiled into this library; naming them keeps the linker from leaving them out.
+static void initLayoutPictures() {
+    Q_INIT_RESOURCE(layout_pictures);
+}
+
 namespace cv::qt {
 
 namespace {
@@ -39,6 +44,7 @@ class StandardFontDialog : public FontDialog {
 Game::Game(Services services)
     : pictures_(services.assetRoot.isEmpty() ? PictureLoader::defaultAssetRoot() : services.assetRoot),
       dispatcher_(world_, *services.messages), realTime_(services.realTime) {
+    initLayoutPictures();
     world_.rng = services.rng;
     world_.pictures = &pictures_;
     world_.requestQuit = services.quit;
@@ -49,25 +55,31 @@ Game::Game(Services services)
         world_.fontDialog = ownFontDialog_.get();
     }
 
-    // The twelve windows, in their fixed order of creation; only the main menu is shown.
-    auto add = [this](Form* f) {
-        owned_.emplace_back(f);
-        forms_.push_back(f);
+    // The twelve screens, in their fixed order of creation; their models already exist in the World. A
+    // window is built when it is first shown or addressed, so that start-up builds the main menu alone.
+    auto add = [this](const char* name, Window& model, std::function<Form*()> build) {
+        screens_.push_back({name, &model, std::move(build), nullptr});
+        names_ << name;
     };
-    add(new TMenuform(dispatcher_, pictures_));
-    add(new Tauth(dispatcher_, pictures_));
-    add(new Tcreatef(dispatcher_, pictures_));
-    add(new TGameform(dispatcher_, pictures_));
+    Dispatcher& d = dispatcher_;
+    PictureLoader& p = pictures_;
+    add("Menuform", world_.Menuform.window, [&d, &p] { return new TMenuform(d, p); });
+    add("auth", world_.auth.window, [&d, &p] { return new Tauth(d, p); });
+    add("createf", world_.createf.window, [&d, &p] { return new Tcreatef(d, p); });
+    add("Gameform", world_.Gameform.window, [&d, &p] { return new TGameform(d, p); });
+    add("fonts", world_.fonts.window, [&d, &p] { return new Tfonts(d, p); });
+    add("mapform", world_.mapform.window, [&d, &p] { return new Tmapform(d, p); });
+    add("battle", world_.battle.window, [&d, &p] { return new Tbattle(d, p); });
+    add("help", world_.help.window, [&d, &p] { return new Thelp(d, p); });
+    add("accform", world_.accform.window, [&d, &p] { return new Taccform(d, p); });
+    add("createform", world_.createform.window, [&d, &p] { return new Tcreateform(d, p); });
+    add("InvForm", world_.InvForm.window, [&d, &p] { return new TInvForm(d, p); });
+    add("Vesk", world_.Vesk.window, [&d, &p] { return new TVesk(d, p); });
+    dispatcher_.sync = [this] { syncWindows(); };
+
+    // What the game screen does when it is created runs at start-up, in its place after the first
+    // three screens, whether or not its window is built.
     dispatcher_.run(gameFormCreate);
-    add(new Tfonts(dispatcher_, pictures_));
-    add(new Tmapform(dispatcher_, pictures_));
-    add(new Tbattle(dispatcher_, pictures_));
-    add(new Thelp(dispatcher_, pictures_));
-    add(new Taccform(dispatcher_, pictures_));
-    add(new Tcreateform(dispatcher_, pictures_));
-    add(new TInvForm(dispatcher_, pictures_));
-    add(new TVesk(dispatcher_, pictures_));
-    dispatcher_.syncAll();
 
     if (realTime_) {
         clock_.start();
@@ -85,15 +97,54 @@ Game::Game(Services services)
 Game::~Game() {
     dispatcher_.afterRun = nullptr;
     dispatcher_.beforeRun = nullptr;
+    dispatcher_.sync = nullptr;
     // Windows go before the World they show.
-    forms_.clear();
-    owned_.clear();
+    for (Screen& s : screens_)
+        s.form.reset();
 }
 
-Form* Game::form(const QString& name) const {
-    for (Form* f : forms_)
-        if (f->objectName() == name) return f;
+Form* Game::ensureBuilt(Screen& s) {
+    if (!s.form) {
+        if (s.name != "Menuform") ensureStyleSheet();
+        s.form.reset(s.build());
+        s.form->ensurePolished();
+        s.form->sync();
+    }
+    return s.form.get();
+}
+
+Form* Game::form(const QString& name) {
+    for (Screen& s : screens_)
+        if (s.name == name) return ensureBuilt(s);
     return nullptr;
+}
+
+Form* Game::builtForm(const QString& name) const {
+    for (const Screen& s : screens_)
+        if (s.name == name) return s.form.get();
+    return nullptr;
+}
+
+Window* Game::screenWindow(const QString& name) {
+    for (Screen& s : screens_)
+        if (s.name == name) return s.model;
+    return nullptr;
+}
+
+int Game::builtCount() const {
+    int n = 0;
+    for (const Screen& s : screens_)
+        if (s.form) ++n;
+    return n;
+}
+
+void Game::syncWindows() {
+    for (Screen& s : screens_) {
+        if (s.form)
+            s.form->sync();
+        else if (s.model->visible)
+            ensureBuilt(s);
+    }
 }
 
 void Game::advance(std::int64_t ms) {

@@ -1,8 +1,11 @@
-// One run of the game: the World, its services, the twelve windows in their order of creation.
+// One run of the game: the World, its services, and the twelve windows, each built the first time it
+// is shown or addressed.
 #pragma once
 
 #include <QElapsedTimer>
+#include <QStringList>
 #include <QTimer>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -29,9 +32,17 @@ class Game {
     World& world() { return world_; }
     Dispatcher& dispatcher() { return dispatcher_; }
     PictureLoader& pictures() { return pictures_; }
-    // The windows in the order they were created.
-    const std::vector<Form*>& forms() const { return forms_; }
-    Form* form(const QString& name) const;
+
+    // The screens' window names, in the order their screens were created.
+    const QStringList& screenNames() const { return names_; }
+    // The window of a screen, built now if it was not yet; nullptr for an unknown name.
+    Form* form(const QString& name);
+    // The window if it is built, without building it.
+    Form* builtForm(const QString& name) const;
+    // How many windows are built so far.
+    int builtCount() const;
+    // The model of a screen's window by the window's name; nullptr for an unknown name.
+    Window* screenWindow(const QString& name);
 
     // Advances the game's clock by `ms`, running every timer tick that falls due.
     void advance(std::int64_t ms);
@@ -39,14 +50,22 @@ class Game {
     bool tick(Timer& t);
 
   private:
+    struct Screen {
+        QString name;
+        Window* model;
+        std::function<Form*()> build;
+        std::unique_ptr<Form> form;
+    };
+    Form* ensureBuilt(Screen& s);
+    void syncWindows();
     void scheduleClock();
 
     World world_;
     PictureLoader pictures_;
     Dispatcher dispatcher_;
     std::unique_ptr<FontDialog> ownFontDialog_;
-    std::vector<std::unique_ptr<Form>> owned_;
-    std::vector<Form*> forms_;
+    std::vector<Screen> screens_;
+    QStringList names_;
     bool realTime_;
     QTimer clockTimer_;
     QElapsedTimer clock_;

@@ -1,6 +1,8 @@
 // Reads what a window shows, control by control, for the script player and the window tests.
 #include "inspect.h"
 
+#include "form.h"
+
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QLabel>
@@ -112,7 +114,10 @@ std::optional<QString> controlProperty(QWidget* c, const QString& p) {
 std::optional<QString> windowProperty(QWidget* w, const QString& p) {
     if (p == "text") return w->windowTitle();
     if (p == "visible") return flag(w->isVisible());
-    if (p == "enabled") return flag(w->isEnabled());
+    if (p == "enabled") {
+        if (auto* f = qobject_cast<Form*>(w)) return flag(f->takesInput());
+        return flag(w->isEnabled());
+    }
     if (p == "left") return QString::number(w->x());
     if (p == "top") return QString::number(w->y());
     if (p == "width") return QString::number(w->width());

@@ -5,9 +5,29 @@
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QProxyStyle>
+#include <QResource>
 #include <QStyleFactory>
+#include <cstring>
 
 namespace cv::qt {
+
+QImage layoutImage(const QString& name) {
+    // "CVR1", width, height, then rows of 32-bit pixels, as the picture maker writes them.
+    const QResource resource(":/layout/" + name + ".raw");
+    const uchar* data = resource.data();
+    if (!resource.isValid() || resource.compressionAlgorithm() != QResource::NoCompression ||
+        resource.size() < 12 || std::memcmp(data, "CVR1", 4) != 0)
+        return {};
+    quint32 size[2];
+    std::memcpy(size, data + 4, sizeof size);
+    const qint64 bytes = qint64(size[0]) * size[1] * 4;
+    if (resource.size() < 12 + bytes) return {};
+    return QImage(data + 12, int(size[0]), int(size[1]), int(size[0]) * 4, QImage::Format_RGB32);
+}
+
+QPixmap layoutPixmap(const QString& name) {
+    return QPixmap::fromImage(layoutImage(name));
+}
 
 QColor toQColor(const Color& c) {
     return QColor(c.r, c.g, c.b);
@@ -54,7 +74,7 @@ class GameStyle : public QProxyStyle {
 };
 
 const char* kStyleSheet = R"(
-QWidget { background-color: black; color: #00ff00; }
+QWidget { background-color: black; }
 QLabel { background: transparent; }
 QPushButton {
     background-color: black; color: #00ff00; font-weight: bold;
@@ -79,7 +99,6 @@ QMenu { background-color: black; color: #00ff00; border: 1px solid #00ff00; }
 QMenu::item:selected { background-color: #008000; color: black; }
 QMenu::item:disabled { color: #006000; }
 QToolTip { background-color: black; color: #00ff00; border: 1px solid #00ff00; }
-QMessageBox QLabel { color: #00ff00; }
 )";
 
 } // namespace
@@ -90,11 +109,23 @@ void applyLook() {
                                                  "FreeSans", "Sans Serif"});
     QFont::insertSubstitutions("Times New Roman", {"DejaVu Serif", "Liberation Serif", "FreeSerif", "Serif"});
     QApplication::setStyle(new GameStyle(QStyleFactory::create("Fusion")));
+    // Texts take their colours from the palette: bright green on black, dimmer when disabled.
     QPalette palette = QApplication::palette();
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText,
+                                     QPalette::BrightText, QPalette::ToolTipText, QPalette::PlaceholderText})
+        palette.setColor(role, QColor(0, 255, 0));
+    for (QPalette::ColorRole role :
+         {QPalette::Window, QPalette::Base, QPalette::AlternateBase, QPalette::Button, QPalette::ToolTipBase})
+        palette.setColor(role, Qt::black);
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        palette.setColor(QPalette::Disabled, role, QColor(0, 96, 0));
     palette.setColor(QPalette::Highlight, QColor(0, 128, 0));
     palette.setColor(QPalette::HighlightedText, Qt::black);
     QApplication::setPalette(palette);
-    qApp->setStyleSheet(kStyleSheet);
+}
+
+void ensureStyleSheet() {
+    if (qApp->styleSheet().isEmpty()) qApp->setStyleSheet(kStyleSheet);
 }
 
 } // namespace cv::qt

@@ -3,11 +3,17 @@
 
 #include <QColor>
 #include <QFont>
+#include <QImage>
+#include <QPixmap>
 #include <QString>
 
 #include "game/controls.h"
 
 namespace cv::qt {
+
+// A fixed picture of the layouts, by its name: the pixels compiled into the program, not copied.
+QImage layoutImage(const QString& name);
+QPixmap layoutPixmap(const QString& name);
 
 QColor toQColor(const Color& c);
 QFont toQFont(const Font& f);
@@ -15,7 +21,10 @@ Font fromQFont(const QFont& f);
 // The installed face that stands in for a requested font, in the plain style of the requested weight.
 QFont standInFont(const Font& f);
 
-// Installs font substitutes with Cyrillic letters, the hint delay and the style sheet.
+// Installs font substitutes with Cyrillic letters, the style with its hint delay, and the palette.
 void applyLook();
+// Installs the green-on-black style sheet, once. The main menu needs none of it, so the program puts it
+// off until the first other window or message box is built.
+void ensureStyleSheet();
 
 } // namespace cv::qt

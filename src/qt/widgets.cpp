@@ -1,6 +1,11 @@
 // Widgets the screens are built from: clickable labels and pictures.
 #include "widgets.h"
 
+#include <QPainter>
+#include <QPixmapCache>
+
+#include "look.h"
+
 namespace cv::qt {
 
 void ClickLabel::mousePressEvent(QMouseEvent* e) {
@@ -24,6 +29,41 @@ void PictureView::showImage(const QImage& image, const QString& file) {
     file_ = file;
     setProperty("picture", file.toLower());
     setPixmap(QPixmap::fromImage(image));
+}
+
+void Backdrop::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.drawImage(rect(), image_);
+}
+
+PaintedButton::PaintedButton(QWidget* parent, QString lit, QString pressed)
+    : QAbstractButton(parent), lit_(std::move(lit)), pressed_(std::move(pressed)) {
+    setAttribute(Qt::WA_Hover);
+}
+
+void PaintedButton::enterEvent(QEnterEvent* e) {
+    hovered_ = true;
+    update();
+    QAbstractButton::enterEvent(e);
+}
+
+void PaintedButton::leaveEvent(QEvent* e) {
+    hovered_ = false;
+    update();
+    QAbstractButton::leaveEvent(e);
+}
+
+void PaintedButton::paintEvent(QPaintEvent*) {
+    // At rest the window's own picture shows the button; lit and pressed come from the other two.
+    const QString& picture = isDown() ? pressed_ : hovered_ && isEnabled() ? lit_ : QString();
+    if (picture.isEmpty()) return;
+    QPixmap pixmap;
+    if (!QPixmapCache::find(picture, &pixmap)) {
+        pixmap = layoutPixmap(picture);
+        QPixmapCache::insert(picture, pixmap);
+    }
+    QPainter p(this);
+    p.drawPixmap(rect(), pixmap, geometry());
 }
 
 } // namespace cv::qt

@@ -1,6 +1,8 @@
 // Widgets the screens are built from: clickable labels and pictures.
 #pragma once
 
+#include <QAbstractButton>
+#include <QImage>
 #include <QLabel>
 #include <QMouseEvent>
 
@@ -33,6 +35,38 @@ class PictureView : public ClickLabel {
 
   private:
     QString file_;
+};
+
+// A fixed picture of the layout, drawn straight from the pixels compiled into the program.
+class Backdrop : public QWidget {
+    Q_OBJECT
+  public:
+    Backdrop(QWidget* parent, const QImage& image) : QWidget(parent), image_(image) {}
+
+  protected:
+    void paintEvent(QPaintEvent*) override;
+
+  private:
+    QImage image_;
+};
+
+// A button drawn from the layout's pictures: the picture under it shows it at rest, and it draws its
+// lit and pressed looks from two more pictures of the same layout. Its caption is painted into those
+// pictures, so showing it needs no font; text() still holds the caption.
+class PaintedButton : public QAbstractButton {
+    Q_OBJECT
+  public:
+    // `lit` and `pressed` name layout pictures of the whole window; the button shows its own part.
+    PaintedButton(QWidget* parent, QString lit, QString pressed);
+
+  protected:
+    void paintEvent(QPaintEvent*) override;
+    void enterEvent(QEnterEvent*) override;
+    void leaveEvent(QEvent*) override;
+
+  private:
+    QString lit_, pressed_;
+    bool hovered_ = false;
 };
 
 } // namespace cv::qt

@@ -34,8 +34,13 @@ class RecordingMessages : public qt::MessageSink {
 class QueuedRng : public Rng {
   public:
     std::deque<int> queued;
-    int uniform(int lo, int) override {
-        if (queued.empty()) return lo;
+    // A roll nobody scripted fails the running test, as in the core's tests.
+    int uniform(int lo, int hi) override {
+        if (queued.empty()) {
+            QTest::qFail(qPrintable(QString("unscripted roll in [%1, %2]").arg(lo).arg(hi)), __FILE__,
+                         __LINE__);
+            return lo;
+        }
         const int v = queued.front();
         queued.pop_front();
         return v;
@@ -71,5 +76,14 @@ struct TestGame {
     void click(const QString& window, const QString& name);
     void clickAt(QWidget* window, QPoint inWindow);
 };
+
+// What is wrong with how a window's one-line texts are drawn, one line a fault: a text that does not fit
+// its own label, that overlaps another visible control's rectangle, that comes closer to another text
+// than a space's width beside it or two clear rows above or below, or that touches the line art of the
+// window's background picture (its frames). The ink of each text is measured with the font the machine
+// really uses; texts that a picture covers are not drawn and do not count.
+// With `strict` off, only the texts themselves count: each fits its label, no two overlap and none
+// touches the background's lines (for rows laid out tighter than the stand-in fonts allow).
+QStringList textLayoutFaults(QWidget* window, bool strict = true);
 
 } // namespace cv::testqt

@@ -5,6 +5,7 @@
 #include <QTest>
 
 #include "game/character/creation.h"
+#include "qt/inspect.h"
 #include "qt/look.h"
 #include "support.h"
 
@@ -62,6 +63,8 @@ class CharacterTest : public QObject {
         QCOMPARE(caption->font().pixelSize(), 12);
         QCOMPARE(value->palette().color(QPalette::WindowText), QColor(0, 255, 0));
         QVERIFY(allTextsFit(t.form("createf")));
+        const QStringList faults = testqt::textLayoutFaults(t.form("createf"));
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join("\n")));
     }
 
     void creationModeButtonsWorkAndTakeNoClickOnTheSheet() {
@@ -124,12 +127,39 @@ class CharacterTest : public QObject {
         QCOMPARE(t.control("createform", "t9")->pos(), QPoint(164, 327));
         QCOMPARE(t.control("createform", "t14")->pos(), QPoint(164, 380));
         QVERIFY(allTextsFit(t.form("createform")));
+        // The sheet's seventeen skills stand 9 pixels apart, closer than the stand-in font's rows: there
+        // the texts may not overlap, but need no clear row between them.
+        QStringList faults = testqt::textLayoutFaults(t.form("createform"), false);
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join("\n")));
         takeReadyMade(t);
         t.click("Gameform", "BitBtn2");
         t.click("createform", "bon");
         QVERIFY(allTextsFit(t.form("createform")));
+        faults = testqt::textLayoutFaults(t.form("createform"), false);
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join("\n")));
         for (const char* hidden : {"kil", "kar"})
             QVERIFY(!t.control("createform", hidden)->isHidden());
+    }
+
+    void onlyTheButtonsShowTheHand() {
+        testqt::TestGame t;
+        QStringList expected{"Image2", "Image1"}; // accept, cancel
+        for (auto names : {screens::kRaiseNames, screens::kLowerNames})
+            for (auto n : names)
+                expected << QString::fromUtf8(n.data(), int(n.size()));
+        for (auto n : screens::kTagButtonNames)
+            expected << QString::fromUtf8(n.data(), int(n.size()));
+        for (auto n : screens::kTraitButtonNames)
+            expected << QString::fromUtf8(n.data(), int(n.size()));
+        for (int i = 1; i <= 17; ++i)
+            expected << QString("s%1").arg(i); // the skill captions act on a click too
+        QStringList hands;
+        for (QWidget* c : qt::controlsOf(t.form("createform")))
+            if (c->cursor().shape() == Qt::PointingHandCursor) hands << c->objectName();
+        expected.sort();
+        hands.sort();
+        QCOMPARE(hands, expected);
+        QCOMPARE(t.control("createform", "t1")->cursor().shape(), Qt::ArrowCursor);
     }
 
     void creationScreenStartsInCreationMode() {

@@ -1,6 +1,7 @@
 // The game screen's window: layout, fonts and colours, the menu bar, the font dialog and disabled input.
 #include <QApplication>
 #include <QFontDatabase>
+#include <QFontDialog>
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QLabel>
@@ -12,6 +13,7 @@
 #include "game/story/gamescreen.h"
 #include "qt/inspect.h"
 #include "qt/look.h"
+#include "qt/program.h"
 #include "support.h"
 
 using namespace cv;
@@ -159,10 +161,41 @@ class GameScreenTest : public QObject {
         showGameScreen(t);
         t.click("Gameform", "BitBtn3"); // the wrist computer disables the game screen
         QVERIFY(t.form("Vesk")->isVisible());
-        QVERIFY(!t.form("Gameform")->isEnabled());
+        QVERIFY(!t.form("Gameform")->takesInput());
         t.click("Gameform", "mapb");
         QVERIFY(!t.form("mapform")->isVisible());
         QVERIFY(t.form("Gameform")->isVisible());
+        // The menu bar takes no click either: no menu opens.
+        QWidget* bar = t.form("Gameform")->findChild<QMenuBar*>();
+        t.clickAt(t.form("Gameform"), bar->mapTo(t.form("Gameform"), QPoint(15, bar->height() / 2)));
+        QVERIFY(!QApplication::activePopupWidget());
+    }
+
+    void theStandardDialogsSpeakRussian() {
+        testqt::TestGame t;
+        qt::installTranslations();
+        QFontDialog dialog;
+        QStringList texts;
+        for (QLabel* l : dialog.findChildren<QLabel*>())
+            texts << l->text();
+        for (QAbstractButton* b : dialog.findChildren<QAbstractButton*>())
+            texts << b->text();
+        const QString all = texts.join('|');
+        QVERIFY2(all.contains("Размер"), qPrintable(all));
+        QVERIFY2(!all.contains("Size") && !all.contains("Cancel"), qPrintable(all));
+    }
+
+    void aDisabledWindowKeepsItsLook() {
+        testqt::TestGame t;
+        showGameScreen(t);
+        QWidget* g = t.form("Gameform");
+        const QRect layout(0, 0, 801, 561);
+        QApplication::processEvents();
+        const QImage before = g->grab(layout).toImage();
+        t.game->dispatcher().run(veskClick); // the wrist computer disables the game screen
+        QVERIFY(!t.form("Gameform")->takesInput());
+        QCOMPARE(g->grab(layout).toImage(), before);
+        QVERIFY(g->findChild<QMenuBar*>()->isEnabled());
     }
 };
 

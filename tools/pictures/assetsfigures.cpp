@@ -16,30 +16,32 @@ QImage figurePicture(int width, int height, Build build, Held held, qreal margin
 
 } // namespace
 
-void writeFigures(PictureSink& sink) {
-    // Combat views: "...v" is the woman, "...vm" the man.
-    const struct {
-        const char* weapon;
-        Held held;
-    } views[] = {
-        {"knife", Held::Knife}, {"gun", Held::Pistol}, {"spear", Held::Spear}, {"no", Held::Nothing}};
-    for (const auto& view : views) {
-        const QString base = QStringLiteral("assets/view/%1").arg(QLatin1String(view.weapon));
-        sink.put(base + QStringLiteral("v.jpg"), figurePicture(47, 64, Build::Woman, view.held, 0.5));
-        sink.put(base + QStringLiteral("vm.jpg"), figurePicture(47, 64, Build::Man, view.held, 0.5));
-    }
+namespace {
+bool heldBy(const std::string& subject, Held& held) {
+    if (subject == "knife")
+        held = Held::Knife;
+    else if (subject == "gun" || subject == "pistol")
+        held = Held::Pistol;
+    else if (subject == "spear")
+        held = Held::Spear;
+    else if (subject == "no" || subject == "bare")
+        held = Held::Nothing;
+    else
+        return false;
+    return true;
+}
+} // namespace
 
-    // Full figures for the inventory: the bare-handed one and one per weapon.
-    const struct {
-        const char* suffix;
-        Held held;
-    } shows[] = {
-        {"nono", Held::Nothing}, {"gno", Held::Pistol}, {"spearno", Held::Spear}, {"knifeno", Held::Knife}};
-    for (const auto& show : shows) {
-        const QString tail = QLatin1String(show.suffix) + QStringLiteral(".jpg");
-        sink.put(QStringLiteral("assets/show/f") + tail, figurePicture(120, 220, Build::Woman, show.held, 2));
-        sink.put(QStringLiteral("assets/show/m") + tail, figurePicture(120, 220, Build::Man, show.held, 2));
-    }
+QImage fighterPicture(const std::string& weapon, int sex) {
+    Held held;
+    if (!heldBy(weapon, held) || (sex != 1 && sex != 2)) return {};
+    return figurePicture(47, 64, sex == 1 ? Build::Man : Build::Woman, held, 0.5);
+}
+
+QImage inventoryFigure(const std::string& weapon, int sex) {
+    Held held;
+    if (!heldBy(weapon, held) || (sex != 1 && sex != 2)) return {};
+    return figurePicture(120, 220, sex == 1 ? Build::Man : Build::Woman, held, 2);
 }
 
 } // namespace pictures

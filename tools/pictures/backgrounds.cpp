@@ -122,9 +122,10 @@ QImage templeGrove() {
 
 } // namespace
 
-void writeBackgrounds(PictureSink& sink) {
-    sink.put(QStringLiteral("assets/talk.jpg"), villageAtNight());
-    sink.put(QStringLiteral("assets/fon1.jpg"), templeGrove());
+QImage backgroundPicture(const std::string& subject) {
+    if (subject == "village") return villageAtNight();
+    if (subject == "grove") return templeGrove();
+    return {};
 }
 
 } // namespace pictures

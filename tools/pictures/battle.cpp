@@ -1,4 +1,4 @@
-// The band behind the combat screen (layout/battle.png): open ground under a night sky.
+// The band behind the combat screen (layout/battle.raw): open ground under a night sky.
 #include "ink.h"
 #include "pictures.h"
 #include "scenery.h"
@@ -65,7 +65,7 @@ QImage battlePicture() {
 } // namespace
 
 void writeBattle(PictureSink& sink) {
-    sink.put(QStringLiteral("layout/battle.png"), battlePicture());
+    sink.put(QStringLiteral("layout/battle.raw"), battlePicture());
 }
 
 } // namespace pictures

@@ -122,18 +122,18 @@ QImage scrollButton() {
 } // namespace
 
 void writeControls(PictureSink& sink) {
-    sink.put(QStringLiteral("layout/button.png"), pictureButton(true));
-    sink.put(QStringLiteral("layout/button_off.png"), pictureButton(false));
-    sink.put(QStringLiteral("layout/statup.png"), arrowButton(true));
-    sink.put(QStringLiteral("layout/statdown.png"), arrowButton(false));
-    sink.put(QStringLiteral("layout/tag.png"), pill(4.2));
-    sink.put(QStringLiteral("layout/trait.png"), pill(9.8));
-    sink.put(QStringLiteral("layout/accept.png"), tinyButton(true));
-    sink.put(QStringLiteral("layout/cancel.png"), tinyButton(false));
-    sink.put(QStringLiteral("layout/marker.png"), marker());
-    sink.put(QStringLiteral("layout/plus.png"), sign(true));
-    sink.put(QStringLiteral("layout/minus.png"), sign(false));
-    sink.put(QStringLiteral("layout/pros.png"), scrollButton());
+    sink.put(QStringLiteral("layout/button.raw"), pictureButton(true));
+    sink.put(QStringLiteral("layout/button_off.raw"), pictureButton(false));
+    sink.put(QStringLiteral("layout/statup.raw"), arrowButton(true));
+    sink.put(QStringLiteral("layout/statdown.raw"), arrowButton(false));
+    sink.put(QStringLiteral("layout/tag.raw"), pill(4.2));
+    sink.put(QStringLiteral("layout/trait.raw"), pill(9.8));
+    sink.put(QStringLiteral("layout/accept.raw"), tinyButton(true));
+    sink.put(QStringLiteral("layout/cancel.raw"), tinyButton(false));
+    sink.put(QStringLiteral("layout/marker.raw"), marker());
+    sink.put(QStringLiteral("layout/plus.raw"), sign(true));
+    sink.put(QStringLiteral("layout/minus.raw"), sign(false));
+    sink.put(QStringLiteral("layout/pros.raw"), scrollButton());
 }
 
 } // namespace pictures

@@ -1,4 +1,4 @@
-// The character creation screen's background (layout/createform.png): captions, headings and frames.
+// The character creation screen's background (layout/createform.raw): captions, headings and frames.
 #include "ink.h"
 #include "moth.h"
 #include "pictures.h"
@@ -56,7 +56,7 @@ QImage creationBackground() {
 } // namespace
 
 void writeCreation(PictureSink& sink) {
-    sink.put(QStringLiteral("layout/createform.png"), creationBackground());
+    sink.put(QStringLiteral("layout/createform.raw"), creationBackground());
 }
 
 } // namespace pictures

@@ -222,10 +222,11 @@ QImage enemyPicture(void (*draw)(QPainter&)) {
 
 } // namespace
 
-void writeEnemies(PictureSink& sink) {
-    sink.put(QStringLiteral("assets/enemy/rat.jpg"), enemyPicture(drawRat));
-    sink.put(QStringLiteral("assets/enemy/gec.jpg"), enemyPicture(drawLizard));
-    sink.put(QStringLiteral("assets/enemy/scorp.jpg"), enemyPicture(drawScorpion));
+QImage enemyPicture(const std::string& subject) {
+    if (subject == "rat") return enemyPicture(drawRat);
+    if (subject == "lizard") return enemyPicture(drawLizard);
+    if (subject == "scorpion") return enemyPicture(drawScorpion);
+    return {};
 }
 
 } // namespace pictures

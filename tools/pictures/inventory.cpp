@@ -1,4 +1,4 @@
-// The inventory screen's background (layout/invback.png): empty frames for each part of the screen.
+// The inventory screen's background (layout/invback.raw): empty frames for each part of the screen.
 #include "ink.h"
 #include "pictures.h"
 
@@ -38,7 +38,7 @@ QImage inventoryPicture() {
 } // namespace
 
 void writeInventory(PictureSink& sink) {
-    sink.put(QStringLiteral("layout/invback.png"), inventoryPicture());
+    sink.put(QStringLiteral("layout/invback.raw"), inventoryPicture());
 }
 
 } // namespace pictures

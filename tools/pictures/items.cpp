@@ -197,12 +197,13 @@ QImage itemPicture(void (*draw)(QPainter&)) {
 
 } // namespace
 
-void writeItems(PictureSink& sink) {
-    sink.put(QStringLiteral("assets/INV/knife.jpg"), itemPicture(drawKnife));
-    sink.put(QStringLiteral("assets/INV/10mm.jpg"), itemPicture(drawPistol));
-    sink.put(QStringLiteral("assets/INV/knife2.jpg"), itemPicture(drawCombatKnife));
-    sink.put(QStringLiteral("assets/INV/spear.jpg"), itemPicture(drawSpear));
-    sink.put(QStringLiteral("assets/INV/no.jpg"), itemPicture(drawOpenHand));
+QImage handPicture(const std::string& subject) {
+    if (subject == "knife") return itemPicture(drawKnife);
+    if (subject == "10mm") return itemPicture(drawPistol);
+    if (subject == "knife2") return itemPicture(drawCombatKnife);
+    if (subject == "spear") return itemPicture(drawSpear);
+    if (subject == "no") return itemPicture(drawOpenHand);
+    return {};
 }
 
 } // namespace pictures

@@ -2,6 +2,8 @@
 #include "pictures.h"
 #include "picturesink.h"
 
+#include "game/assets/assets.h"
+
 #include <QByteArray>
 #include <QGuiApplication>
 #include <QString>
@@ -27,11 +29,32 @@ int main(int argc, char* argv[]) {
     const bool listOnly = args.first() == QLatin1String("--list");
 
     pictures::PictureSink sink(args.first(), listOnly);
-    pictures::writeBackgrounds(sink);
-    pictures::writeEnemies(sink);
-    pictures::writeFigures(sink);
-    pictures::writeItems(sink);
-    pictures::writeNumbers(sink);
+    // Every file of the game's asset table, by what the table says it shows.
+    for (const cv::assets::AssetFile& file : cv::assets::assetTable()) {
+        using enum cv::assets::AssetKind;
+        QImage image;
+        switch (file.kind) {
+        case Background:
+            image = pictures::backgroundPicture(file.subject);
+            break;
+        case Enemy:
+            image = pictures::enemyPicture(file.subject);
+            break;
+        case Fighter:
+            image = pictures::fighterPicture(file.subject, file.sex);
+            break;
+        case Figure:
+            image = pictures::inventoryFigure(file.subject, file.sex);
+            break;
+        case HandItem:
+            image = pictures::handPicture(file.subject);
+            break;
+        case Glyph:
+            image = pictures::glyphPicture(file.number);
+            break;
+        }
+        sink.put("assets/" + QString::fromStdString(file.path), image);
+    }
     pictures::writeMenu(sink);
     pictures::writeReadyHero(sink);
     pictures::writeCreation(sink);
@@ -48,6 +71,7 @@ int main(int argc, char* argv[]) {
             out << name << '\n';
         return 0;
     }
+    sink.writeResourceList(QStringLiteral("layout/layout.qrc"), QStringLiteral("layout/"));
     if (!sink.failures().isEmpty()) {
         QTextStream err(stderr);
         for (const QString& problem : sink.failures())

@@ -1,4 +1,4 @@
-// The bird's-eye map of the village of Тарнвель (layout/map.png): paths, canyon and every place.
+// The bird's-eye map of the village of Тарнвель (layout/map.raw): paths, canyon and every place.
 #include "ink.h"
 #include "mapplaces.h"
 #include "pictures.h"
@@ -152,7 +152,7 @@ QImage mapPicture() {
 } // namespace
 
 void writeMap(PictureSink& sink) {
-    sink.put(QStringLiteral("layout/map.png"), mapPicture());
+    sink.put(QStringLiteral("layout/map.raw"), mapPicture());
 }
 
 } // namespace pictures

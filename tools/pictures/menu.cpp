@@ -4,6 +4,8 @@
 #include "pictures.h"
 #include "scenery.h"
 
+#include "game/screens/menuform.h"
+
 namespace pictures {
 namespace {
 
@@ -128,10 +130,38 @@ QImage menuPicture() {
     return image;
 }
 
+enum class Look { Rest, Lit, Down };
+
+// The four buttons of the menu, drawn at their places with their captions, as the window shows them.
+void drawButtons(QImage& image, Look look) {
+    const cv::screens::Menuform menu;
+    QPainter p(&image);
+    ink::prepare(p);
+    for (const cv::Button* b : {&menu.BitBtn6, &menu.BitBtn4, &menu.BitBtn1, &menu.BitBtn3}) {
+        const QRectF box(b->left, b->top, b->width, b->height);
+        const QColor fill = look == Look::Down  ? ink::dim()
+                            : look == Look::Lit ? QColor(0, 48, 0)
+                                                : ink::black();
+        p.setPen(ink::line(ink::bright(), 2));
+        p.setBrush(fill);
+        p.drawRoundedRect(box.adjusted(1, 1, -1, -1), 3, 3);
+        ink::text(p, box, QString::fromStdString(b->caption), 13,
+                  look == Look::Down ? ink::black() : ink::bright());
+    }
+}
+
+QImage menuWith(Look look) {
+    QImage image = menuPicture();
+    drawButtons(image, look);
+    return image;
+}
+
 } // namespace
 
 void writeMenu(PictureSink& sink) {
-    sink.put(QStringLiteral("layout/menu.png"), menuPicture());
+    sink.put(QStringLiteral("layout/menu.raw"), menuWith(Look::Rest));
+    sink.put(QStringLiteral("layout/menu_lit.raw"), menuWith(Look::Lit));
+    sink.put(QStringLiteral("layout/menu_down.raw"), menuWith(Look::Down));
 }
 
 } // namespace pictures

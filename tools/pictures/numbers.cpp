@@ -40,10 +40,9 @@ QImage numberPicture(int value) {
 
 } // namespace
 
-void writeNumbers(PictureSink& sink) {
-    for (int value = 0; value <= 10; ++value)
-        sink.put(QStringLiteral("assets/nums/%1.bmp").arg(value, 2, 10, QLatin1Char('0')),
-                 numberPicture(value));
+QImage glyphPicture(int value) {
+    if (value < 0 || value > 10) return {};
+    return numberPicture(value);
 }
 
 } // namespace pictures

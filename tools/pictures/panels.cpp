@@ -31,10 +31,10 @@ QImage hatchedStrip(int height) {
 } // namespace
 
 void writePanels(PictureSink& sink) {
-    sink.put(QStringLiteral("layout/traitsp.png"), headedPanel(QStringLiteral("Особенности")));
-    sink.put(QStringLiteral("layout/bonusp.png"), headedPanel(QStringLiteral("Бонусы")));
-    sink.put(QStringLiteral("layout/bok1.png"), hatchedStrip(170));
-    sink.put(QStringLiteral("layout/bok2.png"), hatchedStrip(190));
+    sink.put(QStringLiteral("layout/traitsp.raw"), headedPanel(QStringLiteral("Особенности")));
+    sink.put(QStringLiteral("layout/bonusp.raw"), headedPanel(QStringLiteral("Бонусы")));
+    sink.put(QStringLiteral("layout/bok1.raw"), hatchedStrip(170));
+    sink.put(QStringLiteral("layout/bok2.raw"), hatchedStrip(190));
 }
 
 } // namespace pictures

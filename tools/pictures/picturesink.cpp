@@ -2,15 +2,38 @@
 #include "picturesink.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 namespace pictures {
+
+namespace {
+
+// The layouts' own pictures are compiled into the program as plain pixels, which it shows without
+// decoding anything: "CVR1", the width and the height as 32-bit numbers, then the rows of 32-bit pixels.
+bool saveRaw(const QImage& image, const QString& path) {
+    const QImage pixels = image.convertToFormat(QImage::Format_RGB32);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
+    const quint32 size[2] = {static_cast<quint32>(pixels.width()), static_cast<quint32>(pixels.height())};
+    bool ok = file.write("CVR1", 4) == 4 && file.write(reinterpret_cast<const char*>(size), 8) == 8;
+    for (int y = 0; ok && y < pixels.height(); ++y)
+        ok = file.write(reinterpret_cast<const char*>(pixels.constScanLine(y)), 4 * pixels.width()) ==
+             4 * pixels.width();
+    return ok;
+}
+
+} // namespace
 
 PictureSink::PictureSink(const QString& outDir, bool dryRun) : outDir_(outDir), dryRun_(dryRun) {}
 
 void PictureSink::put(const QString& relativePath, const QImage& image) {
     written_.append(relativePath);
     if (dryRun_) return;
+    if (image.isNull()) {
+        failures_.append(QStringLiteral("nothing draws %1").arg(relativePath));
+        return;
+    }
 
     const QString path = QDir(outDir_).filePath(relativePath);
     const QString suffix = QFileInfo(relativePath).suffix();
@@ -28,11 +51,28 @@ void PictureSink::put(const QString& relativePath, const QImage& image) {
         saved = image.convertToFormat(QImage::Format_RGB888).save(path, "BMP");
     else if (suffix == QLatin1String("png"))
         saved = image.save(path, "PNG");
+    else if (suffix == QLatin1String("raw"))
+        saved = saveRaw(image, path);
     else {
         failures_.append(QStringLiteral("unknown picture format for %1").arg(path));
         return;
     }
     if (!saved) failures_.append(QStringLiteral("cannot write %1").arg(path));
+}
+
+void PictureSink::writeResourceList(const QString& relativePath, const QString& prefix) {
+    if (dryRun_) return;
+    QString list = QStringLiteral("<RCC>\n  <qresource prefix=\"/%1\">\n").arg(prefix.chopped(1));
+    for (const QString& name : written_)
+        if (name.startsWith(prefix))
+            list += QStringLiteral("    <file>%1</file>\n").arg(name.mid(prefix.size()));
+    list += QStringLiteral("  </qresource>\n</RCC>\n");
+    QFile file(QDir(outDir_).filePath(relativePath));
+    // Rewritten only when it changes, so that the resources are not rebuilt for nothing.
+    if (file.open(QIODevice::ReadOnly) && QString::fromUtf8(file.readAll()) == list) return;
+    file.close();
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(list.toUtf8()) < 0)
+        failures_.append(QStringLiteral("cannot write %1").arg(file.fileName()));
 }
 
 } // namespace pictures

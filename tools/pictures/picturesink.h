@@ -15,6 +15,9 @@ class PictureSink {
     // The format follows the file's suffix: .jpg (quality 95), .bmp or .png.
     void put(const QString& relativePath, const QImage& image);
 
+    // A Qt resource list of every written picture whose path starts with `prefix`, paths relative to it.
+    void writeResourceList(const QString& relativePath, const QString& prefix);
+
     const QStringList& written() const { return written_; }
     const QStringList& failures() const { return failures_; }
 

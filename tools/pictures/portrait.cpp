@@ -1,4 +1,4 @@
-// The portrait of the ready-made heroine: a young woman with long hair and a scarf (layout/portrait.png).
+// The portrait of the ready-made heroine: a young woman with long hair and a scarf (layout/portrait.raw).
 #include "portrait.h"
 #include "ink.h"
 

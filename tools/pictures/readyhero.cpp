@@ -1,4 +1,4 @@
-// The ready-made character screen: its background (layout/createf.png) and the heroine's portrait.
+// The ready-made character screen: its background (layout/createf.raw) and the heroine's portrait.
 #include "ink.h"
 #include "pictures.h"
 #include "portrait.h"
@@ -25,8 +25,9 @@ QImage readyHeroBackground() {
 
     // Frames round the portrait, the statistics and the skills.
     ink::frame(p, QRectF(31, 33, 94, 145), ink::dim(), 1.4);
-    ink::frame(p, QRectF(126, 40, 115, 101), ink::dim(), 1.6);
-    ink::frame(p, QRectF(242, 46, 139, 121), ink::dim(), 1.6);
+    // The statistics and the skills share the line between them; the frames keep clear of the texts.
+    ink::frame(p, QRectF(124, 42, 118, 97), ink::dim(), 1.4);
+    ink::frame(p, QRectF(241, 46, 140, 123), ink::dim(), 1.4);
 
     // A divider between the sheet and the choices below it.
     p.setPen(ink::line(ink::dim(), 1.4));
@@ -42,8 +43,8 @@ QImage readyHeroBackground() {
 } // namespace
 
 void writeReadyHero(PictureSink& sink) {
-    sink.put(QStringLiteral("layout/createf.png"), readyHeroBackground());
-    sink.put(QStringLiteral("layout/portrait.png"), heroinePortrait());
+    sink.put(QStringLiteral("layout/createf.raw"), readyHeroBackground());
+    sink.put(QStringLiteral("layout/portrait.raw"), heroinePortrait());
 }
 
 } // namespace pictures

@@ -1,4 +1,4 @@
-// The wrist computer seen from above (layout/vesk.png): straps, body, screen frame and antenna.
+// The wrist computer seen from above (layout/vesk.raw): straps, body, screen frame and antenna.
 #include "ink.h"
 #include "moth.h"
 #include "pictures.h"
@@ -109,7 +109,7 @@ QImage wristPicture() {
 } // namespace
 
 void writeWrist(PictureSink& sink) {
-    sink.put(QStringLiteral("layout/vesk.png"), wristPicture());
+    sink.put(QStringLiteral("layout/vesk.raw"), wristPicture());
 }
 
 } // namespace pictures

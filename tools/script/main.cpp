@@ -5,13 +5,10 @@
 #include <cstdio>
 
 #include "player.h"
-#include "qt/look.h"
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    QApplication::setQuitOnLastWindowClosed(false);
-    cv::qt::applyLook();
 
     QString assets, file;
     const QStringList args = QApplication::arguments().mid(1);

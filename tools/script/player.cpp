@@ -10,9 +10,11 @@
 #include <QRadioButton>
 #include <QStyleOptionButton>
 #include <QTest>
+#include <QTimer>
 #include <cstdio>
 
 #include "qt/inspect.h"
+#include "qt/program.h"
 
 namespace cv::script {
 
@@ -53,34 +55,72 @@ QString textArgument(const QString& rest) {
     return out;
 }
 
-Player::Player(const QString& assetRoot) {
-    qt::Game::Services s;
-    s.rng = &rng_;
-    s.messages = &messages_;
-    s.fontDialog = &fonts_;
-    s.quit = [this] { quitRequested_ = true; };
-    s.assetRoot = assetRoot;
-    s.realTime = false;
-    game_ = std::make_unique<qt::Game>(s);
-    QApplication::processEvents();
+Player::Player(const QString& assetRoot) : assetRoot_(assetRoot) {
+    stepTimer_.setSingleShot(true);
+    QObject::connect(&stepTimer_, &QTimer::timeout, [this] { step(); });
 }
 
 int Player::run(QTextStream& in) {
-    int lineNo = 0;
-    while (!in.atEnd()) {
-        const QString line = in.readLine();
-        ++lineNo;
-        const QString t = line.trimmed();
-        if (t.isEmpty() || t.startsWith('#')) continue;
-        const auto [command, rest] = splitWord(t);
-        auto failure = execute(command, rest);
-        if (!failure) failure = serviceErrors();
-        if (failure) {
-            out(QString("line %1: %2").arg(lineNo).arg(failure->text));
-            return failure->status;
+    while (!in.atEnd())
+        lines_ << in.readLine();
+    qt::ProgramOptions options;
+    options.rng = &rng_;
+    options.messages = &messages_;
+    options.fontDialog = &fonts_;
+    options.assetRoot = assetRoot_;
+    options.realTime = false;
+    options.started = [this](qt::Game& game) {
+        game_ = &game;
+        QApplication::processEvents();
+        step();
+    };
+    options.ended = [this](qt::Game&) {
+        if (finished_) return;
+        // The game itself ended the loop: what is left of the script checks what the program left behind.
+        loopEnded_ = true;
+        stepTimer_.stop();
+        while (next_ < lines_.size())
+            if (!runLine(next_++)) break;
+    };
+    qt::runProgram(options);
+    game_ = nullptr;
+    return status_;
+}
+
+void Player::step() {
+    while (next_ < lines_.size()) {
+        const QString t = lines_[next_].trimmed();
+        if (t.isEmpty() || t.startsWith('#')) {
+            ++next_;
+            continue;
         }
+        if (!runLine(next_++)) {
+            finish(status_);
+            return;
+        }
+        // The next command is the next event, so that a command that ends the program is seen to.
+        stepTimer_.start(0);
+        return;
     }
-    return 0;
+    finish(0);
+}
+
+void Player::finish(int status) {
+    status_ = status;
+    finished_ = true;
+    QCoreApplication::exit(0);
+}
+
+bool Player::runLine(int index) {
+    const QString t = lines_[index].trimmed();
+    if (t.isEmpty() || t.startsWith('#')) return true;
+    const auto [command, rest] = splitWord(t);
+    auto failure = execute(command, rest);
+    if (!failure) failure = serviceErrors();
+    if (!failure) return true;
+    out(QString("line %1: %2").arg(index + 1).arg(failure->text));
+    status_ = failure->status;
+    return false;
 }
 
 std::optional<Player::Failure> Player::serviceErrors() {
@@ -161,7 +201,9 @@ std::optional<Player::Failure> Player::select(const QString& rest) {
     if (auto* combo = qobject_cast<QComboBox*>(control)) {
         if (index < 0 || index >= combo->count())
             return Failure{1, QString("combo box %1 has no item %2").arg(address).arg(index)};
-        if (window->isVisible() && combo->isVisible() && combo->isEnabled()) combo->setCurrentIndex(index);
+        auto* form = qobject_cast<qt::Form*>(window);
+        if (window->isVisible() && (!form || form->takesInput()) && combo->isVisible() && combo->isEnabled())
+            combo->setCurrentIndex(index);
         QApplication::processEvents();
         return std::nullopt;
     }
@@ -175,7 +217,9 @@ std::optional<Player::Failure> Player::type(const QString& rest) {
     if (!control) return Failure{2, "type needs WINDOW.CONTROL TEXT"};
     const QString value = textArgument(text);
     // Typing needs a control the player can reach.
-    const bool reachable = window->isVisible() && control->isVisible() && control->isEnabled();
+    auto* form = qobject_cast<qt::Form*>(window);
+    const bool reachable =
+        window->isVisible() && (!form || form->takesInput()) && control->isVisible() && control->isEnabled();
     if (auto* edit = qobject_cast<QLineEdit*>(control)) {
         if (reachable && !edit->isReadOnly()) {
             edit->setText(value);
@@ -209,7 +253,8 @@ std::optional<Player::Failure> Player::menu(const QString& rest) {
             actions = found->menu()->actions();
         }
     }
-    if (window->isVisible() && window->isEnabled() && found->isEnabled()) found->trigger();
+    auto* form = qobject_cast<qt::Form*>(window);
+    if (window->isVisible() && (!form || form->takesInput()) && found->isEnabled()) found->trigger();
     QApplication::processEvents();
     return std::nullopt;
 }
@@ -289,7 +334,8 @@ std::optional<Player::Failure> Player::expect(const QString& rest) {
     };
     if (address == "message")
         return mismatch(textArgument(more), messages_.any ? messages_.last : "(no message)");
-    if (address == "quit") return mismatch(textArgument(more), quitRequested_ ? "1" : "0");
+    // The program really ended: its event loop returned.
+    if (address == "quit") return mismatch(textArgument(more), loopEnded_ ? "1" : "0");
 
     const auto [property, value] = splitWord(more);
     QWidget *window, *control;

@@ -4,13 +4,17 @@
 #include <QString>
 #include <QStringList>
 #include <QTextStream>
+#include <QTimer>
 #include <memory>
+#include <optional>
 
 #include "qt/game.h"
-#include "services.h"
+#include "scriptedservices.h"
 
 namespace cv::script {
 
+// Plays a script on the program's own start-up and event loop. Each command runs as one event of the
+// loop; when the game ends the loop (the program ends), the remaining commands run after it.
 class Player {
   public:
     explicit Player(const QString& assetRoot);
@@ -18,6 +22,9 @@ class Player {
     int run(QTextStream& in);
 
   private:
+    void step();             // runs the next command inside the event loop
+    bool runLine(int index); // false when the script is to stop
+    void finish(int status); // ends the script and with it the event loop
     // Outcome of one command.
     struct Failure {
         int status;
@@ -42,11 +49,17 @@ class Player {
     std::optional<Failure> serviceErrors();
     void clickAt(QWidget* window, QWidget* control, QPoint point);
 
+    QString assetRoot_;
     ScriptRng rng_;
     ScriptFontDialog fonts_;
     ScriptMessages messages_;
-    bool quitRequested_ = false;
-    std::unique_ptr<qt::Game> game_;
+    qt::Game* game_ = nullptr;
+    QTimer stepTimer_;
+    QStringList lines_;
+    int next_ = 0;
+    int status_ = 0;
+    bool finished_ = false;
+    bool loopEnded_ = false; // the game ended the program's event loop
 };
 
 // Splits off the first word of a line.

@@ -42,23 +42,25 @@ std::string glyphPath(int value) {
 
 const std::vector<AssetFile>& assetTable() {
     static const std::vector<AssetFile> table = [] {
+        using enum AssetKind;
         std::vector<AssetFile> t{
-            {talk, "Gameform.fon"},       {fon1, "Gameform.fon"},         {enemyRat, "battle.epic"},
-            {enemyLizard, "battle.epic"}, {enemyScorpion, "battle.epic"},
+            {talk, "Gameform.fon", Background, "village"},     {fon1, "Gameform.fon", Background, "grove"},
+            {enemyRat, "battle.epic", Enemy, "rat"},           {enemyLizard, "battle.epic", Enemy, "lizard"},
+            {enemyScorpion, "battle.epic", Enemy, "scorpion"},
         };
         for (const char* weapon : {"knife", "gun", "spear", "no"})
             for (int sex : {2, 1})
-                t.push_back({viewPath(weapon, sex), "battle.char"});
+                t.push_back({viewPath(weapon, sex), "battle.char", Fighter, weapon, sex});
         for (int sex : {2, 1}) {
-            t.push_back({showBarePath(sex), "InvForm.mainshow"});
-            t.push_back({showPistolPath(sex), "InvForm.curshow"});
-            t.push_back({showSpearPath(sex), "InvForm.curshow"});
-            t.push_back({showKnifePath(sex), "InvForm.curshow"});
+            t.push_back({showBarePath(sex), "InvForm.mainshow", Figure, "bare", sex});
+            t.push_back({showPistolPath(sex), "InvForm.curshow", Figure, "pistol", sex});
+            t.push_back({showSpearPath(sex), "InvForm.curshow", Figure, "spear", sex});
+            t.push_back({showKnifePath(sex), "InvForm.curshow", Figure, "knife", sex});
         }
         for (const char* name : {"knife", "10mm", "knife2", "spear", "no"})
-            t.push_back({invPath(name), "InvForm.v1, InvForm.v2"});
+            t.push_back({invPath(name), "InvForm.v1, InvForm.v2", HandItem, name});
         for (int n = 0; n <= 10; ++n)
-            t.push_back({glyphPath(n), "createform glyphs and tleft"});
+            t.push_back({glyphPath(n), "createform glyphs and tleft", Glyph, {}, 0, n});
         return t;
     }();
     return table;

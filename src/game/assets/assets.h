@@ -12,10 +12,24 @@ struct World;
 
 namespace assets {
 
-// One row of the asset table: a file below the asset root and the control it is shown in.
+// What a picture file shows, so that the picture maker can draw every file of the table by it.
+enum class AssetKind {
+    Background, // subject "village" or "grove"
+    Enemy,      // subject "rat", "lizard" or "scorpion"
+    Fighter,    // the small figure of a fight: subject the weapon ("knife", "gun", "spear", "no"), and sex
+    Figure,     // the inventory's figure: subject "bare", "pistol", "spear" or "knife", and sex
+    HandItem,   // a hand of the inventory: subject "knife", "10mm", "knife2", "spear" or "no"
+    Glyph,      // a number glyph: number 0..10
+};
+
+// One row of the asset table: a file below the asset root, the control it is shown in, and what it shows.
 struct AssetFile {
     std::string path;
     std::string shownIn;
+    AssetKind kind;
+    std::string subject;
+    int sex = 0;    // 1 male, 2 female, for figures
+    int number = 0; // for glyphs
 };
 
 // Every picture file the game loads during play.

@@ -52,7 +52,7 @@ Createform::Createform() {
     for (int i = 0; i < kDerivedCount; ++i) {
         const int row = i <= dFhp ? 0 : i - 1;
         const int top = 41 + row * 15;
-        derived[i].place(i == dFhp ? 303 : 273, top, 24, 11);
+        derived[i].place(i == dFhp ? 303 : 273, top, i == dHp ? 20 : 24, 11);
         if (i == dFhp)
             derivedCaption[i] = smallLabel(295, top, 8, derivedCaptions[i]);
         else
@@ -74,7 +74,8 @@ Createform::Createform() {
         "Торговля",           "Скиталец"};
     const int skillStart[kSkillCount] = {25, 10, 10, 50, 40, 20, 20, 15, 20, 20, 15, 20, 20, 15, 25, 20, 20};
     for (int i = 0; i < kSkillCount; ++i) {
-        const int top = 20 + (i * 143) / 16;
+        // Seventeen rows from 20 to 163: 9 pixels apart, but 8 after "Починка", which has no descenders.
+        const int top = 20 + 9 * i - (i >= 14 ? 1 : 0);
         s[i] = smallLabel(363, top, 150, skillCaptions[i]);
         s[i].cursor = Cursor::Hand;
         skill[i].place(521, top, 18, 11);
@@ -95,7 +96,6 @@ Createform::Createform() {
         const bool left = i < 8;
         const int top = left ? 325 + (i * 74) / 7 : 327 + ((i - 8) * 53) / 5;
         t[i] = smallLabel(left ? 47 : 164, top, left ? 110 : 100, traitCaptions[i]);
-        t[i].cursor = Cursor::Hand;
         traitButton[i].place(left ? 28 : 252, top + 1, 14, 8);
         traitButton[i].cursor = Cursor::Hand;
     }
@@ -137,7 +137,7 @@ Createf::Createf() {
     window.height = 360;
     Image2.place(0, 0, 480, 360);
     Image1.place(34, 36, 90, 139);
-    k.place(198, 24, 150, 18);
+    k.place(198, 23, 150, 18);
     k.text = "ДемоИгрок";
     k.font = Font{"MS Sans Serif", 15, true};
 
@@ -147,22 +147,23 @@ Createf::Createf() {
     const char* lineCaptions[7] = {"Починка",     "Ручное оружие", "Взлом",      "Очки Жизни",
                                    "Класс брони", "Очки действия", "Повреждение"};
     const char* lineValues[7] = {"54", "47", "55", "30", "08", "09", "01"};
+    // Rows 13 pixels apart for the statistics and about 16 for the lines beside them; each text has its row.
     for (int i = 0; i < 7; ++i) {
         const int statTop = 44 + i * 13;
-        statCaption[i].place(128, statTop, 90, 14);
+        statCaption[i].place(128, statTop, 87, 13);
         statCaption[i].text = statCaptions[i];
         statCaption[i].color = darkGreen;
         statCaption[i].font = Font{"MS Sans Serif", 12, true};
-        statValue[i].place(219, statTop - 2, 24, 16);
+        statValue[i].place(219, statTop + 1, 21, 11);
         statValue[i].text = statValues[i];
         statValue[i].font = Font{"MS Sans Serif", 15, true};
 
         const int lineTop = 50 + (i * 98) / 6;
-        lineCaption[i].place(244, lineTop, 96, 14);
+        lineCaption[i].place(244, lineTop, 91, 16);
         lineCaption[i].text = lineCaptions[i];
         lineCaption[i].color = darkGreen;
         lineCaption[i].font = Font{"MS Sans Serif", 12, true};
-        lineValue[i].place(341, lineTop - 2, 30, 16);
+        lineValue[i].place(341, lineTop, 30, 16);
         lineValue[i].text = lineValues[i];
         lineValue[i].font = Font{"MS Sans Serif", 15, true};
     }

@@ -8,20 +8,12 @@ namespace cv::qt {
 namespace {
 constexpr Qt::WindowFlags kFrameless = Qt::Window | Qt::FramelessWindowHint;
 
-QLabel* backdrop(QWidget* parent, const QString& picture, const QRect& where) {
-    auto* l = new QLabel(parent);
-    l->setObjectName("Image1");
-    l->setGeometry(where);
-    l->setScaledContents(true);
-    l->setPixmap(QPixmap(":/layout/" + picture + ".png"));
-    return l;
-}
 } // namespace
 
 Tmapform::Tmapform(Dispatcher& d, PictureLoader& p)
     : Form(d, p, d.world().mapform.window, "mapform", kFrameless) {
     auto& m = d.world().mapform;
-    backdrop(canvas(), "map", QRect(0, 0, 581, 601));
+    backdrop("map", QRect(0, 0, 581, 601));
     label(m.Label1, "Label1");
     const int names[16] = {12, 15, 16, 3, 13, 5, 7, 14, 6, 8, 4, 2, 9, 10, 11, 17};
     for (int i = 0; i < 16; ++i)
@@ -30,7 +22,7 @@ Tmapform::Tmapform(Dispatcher& d, PictureLoader& p)
 
 Tbattle::Tbattle(Dispatcher& d, PictureLoader& p)
     : Form(d, p, d.world().battle.window, "battle", kFrameless) {
-    backdrop(canvas(), "battle", QRect(0, 46, 605, 287));
+    backdrop("battle", QRect(0, 46, 605, 287));
 }
 
 Taccform::Taccform(Dispatcher& d, PictureLoader& p)
@@ -40,7 +32,7 @@ Taccform::Taccform(Dispatcher& d, PictureLoader& p)
 TInvForm::TInvForm(Dispatcher& d, PictureLoader& p)
     : Form(d, p, d.world().InvForm.window, "InvForm", kFrameless) {
     auto& f = d.world().InvForm;
-    backdrop(canvas(), "invback", QRect(0, 0, 640, 480));
+    backdrop("invback", QRect(0, 0, 640, 480));
     picture(f.mainshow, "mainshow");
     picture(f.curshow, "curshow");
     label(f.fwe, "fwe");
@@ -54,7 +46,7 @@ TInvForm::TInvForm(Dispatcher& d, PictureLoader& p)
 
 TVesk::TVesk(Dispatcher& d, PictureLoader& p) : Form(d, p, d.world().Vesk.window, "Vesk", kFrameless) {
     auto& v = d.world().Vesk;
-    backdrop(canvas(), "vesk", QRect(0, 0, 484, 363));
+    backdrop("vesk", QRect(0, 0, 484, 363));
     picture(v.Image2, "Image2", "accept");
     picture(v.Image3, "Image3", "accept");
     label(v.ar, "ar");

@@ -15,14 +15,12 @@ constexpr Qt::WindowFlags kNoTitleButtons = Qt::Window | Qt::CustomizeWindowHint
 TMenuform::TMenuform(Dispatcher& d, PictureLoader& p)
     : Form(d, p, d.world().Menuform.window, "Menuform", kNoTitleButtons) {
     auto& m = d.world().Menuform;
-    auto* back = new QLabel(canvas());
-    back->setObjectName("Image1");
-    back->setGeometry(0, 0, 432, 425);
-    back->setPixmap(QPixmap(":/layout/menu.png"));
-    onClick(button(m.BitBtn6, "BitBtn6"), newGameClick);
-    onClick(button(m.BitBtn4, "BitBtn4"), authorsClick);
-    onClick(button(m.BitBtn1, "BitBtn1"), helpClick);
-    onClick(button(m.BitBtn3, "BitBtn3"), exitClick);
+    // The buttons are painted into the menu's pictures, so the first window of the game draws no text.
+    backdrop("menu", QRect(0, 0, 432, 425));
+    onClick(paintedButton(m.BitBtn6, "BitBtn6", "menu_lit", "menu_down"), newGameClick);
+    onClick(paintedButton(m.BitBtn4, "BitBtn4", "menu_lit", "menu_down"), authorsClick);
+    onClick(paintedButton(m.BitBtn1, "BitBtn1", "menu_lit", "menu_down"), helpClick);
+    onClick(paintedButton(m.BitBtn3, "BitBtn3", "menu_lit", "menu_down"), exitClick);
 }
 
 void TMenuform::closeRequested(World& w) {

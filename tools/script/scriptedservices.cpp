@@ -1,5 +1,5 @@
 // The script player's stand-ins for chance, the font dialog, message boxes and the program's end.
-#include "services.h"
+#include "scriptedservices.h"
 
 #include <cstdio>
 
