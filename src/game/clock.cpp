@@ -30,7 +30,9 @@ World::TimerBinding* earliest(World& w) {
 }
 
 void fire(World& w, World::TimerBinding& b, const HandlerRunner& run) {
+    // Setting the next due time counts as setting it: ticks due together run in that order.
     b.timer->due = w.now + b.timer->interval;
+    b.timer->startedAt = ++w.timerStarts;
     run(b.handler);
 }
 

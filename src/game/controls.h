@@ -46,6 +46,13 @@ struct Label : Control {
     bool wordWrap = false;
 };
 
+// A label that shows a whole number; the number is the model, its decimal text is what is drawn.
+struct NumberLabel : Control {
+    int value = 0;
+    Color color = brightGreen;
+    Font font;
+};
+
 // A picture control; `picture` is the file last loaded into it, relative to the asset root.
 struct Picture : Control {
     std::string picture;
@@ -82,7 +89,7 @@ struct Timer {
     int interval = 0;
     bool running = false;
     std::int64_t due = 0;       // virtual time of the next tick
-    std::int64_t startedAt = 0; // start order, so simultaneous ticks run in the order timers started
+    std::int64_t startedAt = 0; // when its due time was set: ticks due together run in that order
 };
 
 // State of a whole window.

@@ -1,7 +1,19 @@
 // Window operations shared by every subsystem.
 #include "world.h"
 
+#include "combat/battle.h"
+
 namespace cv {
+
+World::World() {
+    timers = {{&battle.Timer1, Timer1Timer, "battle.Timer1"}, {&battle.hit, hitTimer, "battle.hit"}};
+}
+
+Timer* findTimer(World& w, const std::string& name) {
+    for (auto& b : w.timers)
+        if (name == b.name) return b.timer;
+    return nullptr;
+}
 
 void show(Window& w) {
     w.visible = true;
@@ -14,6 +26,10 @@ void hide(Window& w) {
 
 void bringToFront(World& world, Control& c) {
     c.z = ++world.stackCounter;
+}
+
+void putBehind(World&, Control& c, const Control& other) {
+    c.z = other.z - 1;
 }
 
 } // namespace cv

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "character/record.h"
+#include "combat/state.h"
 #include "inventory/store.h"
 #include "screens/createform.h"
 #include "screens/gameform.h"
@@ -41,12 +42,14 @@ struct World {
     StoryState story;
     InventoryStore inventory;
     int caughtCount = 0;
+    CombatState combat;
 
     // The virtual clock, in milliseconds, the timers that tick on it with their handlers, and the
     // counters that order stacking and timer starts.
     struct TimerBinding {
         Timer* timer;
         void (*handler)(World&);
+        const char* name; // WINDOW.TIMER, as a script names it
     };
     std::vector<TimerBinding> timers;
     std::int64_t now = 0;
@@ -54,11 +57,21 @@ struct World {
     int stackCounter = 100;
 
     int roll(int lo, int hi) { return rng->uniform(lo, hi); }
+
+    // Creates every screen's model, in the screens' order, and registers the timers with their handlers.
+    World();
+    World(const World&) = delete;
+    World& operator=(const World&) = delete;
 };
+
+// The registered timer of that name, or nullptr.
+Timer* findTimer(World& w, const std::string& name);
 
 // Window operations shared by every subsystem.
 void show(Window& w);
 void hide(Window& w);
 void bringToFront(World& world, Control& c);
+// Puts the control just behind another one.
+void putBehind(World& world, Control& c, const Control& other);
 
 } // namespace cv

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QSignalBlocker>
 #include <algorithm>
 
 #include "look.h"
@@ -184,7 +185,7 @@ ClickLabel* Form::label(Label& m, const QString& name, QWidget* parent) {
     return w;
 }
 
-ClickLabel* Form::valueLabel(screens::ValueLabel& m, const QString& name, QWidget* parent) {
+ClickLabel* Form::valueLabel(NumberLabel& m, const QString& name, QWidget* parent) {
     ClickLabel* w = newLabel(m, name, parent);
     syncs_.push_back([this, w, &m] {
         syncControl(w, m);
@@ -217,7 +218,16 @@ QPushButton* Form::button(Button& m, const QString& name, QWidget* parent) {
     syncs_.push_back([this, w, &m] {
         syncControl(w, m);
         const QString text = QString::fromStdString(m.caption);
-        if (w->text() != text) w->setText(text);
+        if (w->text() != text) {
+            w->setText(text);
+            // A caption wider than its button is drawn smaller, as a label's is.
+            QFont f = w->font();
+            f.setBold(true);
+            if (f.pixelSize() <= 0) f.setPixelSize(12);
+            while (f.pixelSize() > 7 && QFontMetrics(f).horizontalAdvance(text) + 12 > w->width())
+                f.setPixelSize(f.pixelSize() - 1);
+            w->setFont(f);
+        }
     });
     return w;
 }
@@ -304,9 +314,40 @@ QFrame* Form::panel(Panel& m, const QString& name, QWidget* parent) {
     return w;
 }
 
+GameList* Form::list(ListBox& m, const QString& name, std::function<void(World&, int)> picked) {
+    auto* w = new GameList(canvas_);
+    w->setObjectName(name);
+    w->setSelectionMode(QAbstractItemView::SingleSelection);
+    w->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    track(w, m);
+    connect(w, &GameList::picked, this,
+            [this, picked](int row) { handle([picked, row](World& world) { picked(world, row); }); });
+    syncs_.push_back([this, w, &m] {
+        syncControl(w, m);
+        QStringList items;
+        for (const auto& item : m.items)
+            items << QString::fromStdString(item);
+        QStringList shown;
+        for (int i = 0; i < w->count(); ++i)
+            shown << w->item(i)->text();
+        const QSignalBlocker quiet(w);
+        if (shown != items) {
+            w->clear();
+            w->addItems(items);
+        }
+        if (w->currentRow() != m.selected) w->setCurrentRow(m.selected);
+    });
+    return w;
+}
+
 void Form::onClick(ClickLabel* w, std::function<void(World&)> handler) {
     w->setAttribute(Qt::WA_TransparentForMouseEvents, false);
     connect(w, &ClickLabel::clicked, this, [this, handler] { handle(handler); });
+}
+
+void Form::onClick(QRadioButton* w, std::function<void(World&)> handler) {
+    // The game keeps the group: a click selects, whatever the button showed before.
+    connect(w, &QRadioButton::clicked, this, [this, handler] { handle(handler); });
 }
 
 void Form::onClick(QAbstractButton* w, std::function<void(World&)> handler) {

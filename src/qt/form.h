@@ -10,7 +10,7 @@
 #include "widgets.h"
 
 #include <QPushButton>
-class QRadioButton;
+#include <QRadioButton>
 class QLineEdit;
 class QComboBox;
 class QFrame;
@@ -38,7 +38,7 @@ class Form : public QMainWindow {
   protected:
     // Builders: each makes the widget named after its control, places it and keeps it in step with the model.
     ClickLabel* label(Label& m, const QString& name, QWidget* parent = nullptr);
-    ClickLabel* valueLabel(screens::ValueLabel& m, const QString& name, QWidget* parent = nullptr);
+    ClickLabel* valueLabel(NumberLabel& m, const QString& name, QWidget* parent = nullptr);
     // A picture control; `layoutPicture` is a fixed picture of the layout shown until a file is loaded.
     PictureView* picture(Picture& m, const QString& name, const QString& layoutPicture = {},
                          QWidget* parent = nullptr);
@@ -51,6 +51,8 @@ class Form : public QMainWindow {
     QLineEdit* edit(Edit& m, const QString& name, QWidget* parent = nullptr);
     QComboBox* combo(ComboBox& m, const QString& name, QWidget* parent = nullptr);
     QFrame* panel(Panel& m, const QString& name, QWidget* parent = nullptr);
+    // A list box; `picked` runs with the line the player picked.
+    GameList* list(ListBox& m, const QString& name, std::function<void(World&, int)> picked);
 
     // Runs a game handler through the dispatcher; a window that takes no input runs none.
     void handle(const std::function<void(World&)>& handler) {
@@ -58,6 +60,7 @@ class Form : public QMainWindow {
     }
     void onClick(ClickLabel* w, std::function<void(World&)> handler);
     void onClick(QAbstractButton* w, std::function<void(World&)> handler);
+    void onClick(QRadioButton* w, std::function<void(World&)> handler);
 
     void closeEvent(QCloseEvent* e) override;
     // What closing the window through its title bar does: a window with a close button is hidden;

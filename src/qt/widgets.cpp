@@ -31,6 +31,18 @@ void PictureView::showImage(const QImage& image, const QString& file) {
     setPixmap(QPixmap::fromImage(image));
 }
 
+void GameList::mouseReleaseEvent(QMouseEvent* e) {
+    QListWidget::mouseReleaseEvent(e);
+    if (e->button() != Qt::LeftButton) return;
+    if (QListWidgetItem* item = itemAt(e->position().toPoint())) emit picked(row(item));
+}
+
+void GameList::keyPressEvent(QKeyEvent* e) {
+    const int before = currentRow();
+    QListWidget::keyPressEvent(e);
+    if (currentRow() != before && currentRow() >= 0) emit picked(currentRow());
+}
+
 void Backdrop::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.drawImage(rect(), image_);

@@ -4,6 +4,7 @@
 #include <QAbstractButton>
 #include <QImage>
 #include <QLabel>
+#include <QListWidget>
 #include <QMouseEvent>
 
 namespace cv::qt {
@@ -35,6 +36,19 @@ class PictureView : public ClickLabel {
 
   private:
     QString file_;
+};
+
+// A list whose line the player picks with a click or the arrow keys: `picked` reports the line.
+class GameList : public QListWidget {
+    Q_OBJECT
+  public:
+    using QListWidget::QListWidget;
+  signals:
+    void picked(int row);
+
+  protected:
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
 };
 
 // A fixed picture of the layout, drawn straight from the pixels compiled into the program.

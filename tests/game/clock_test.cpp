@@ -30,8 +30,8 @@ struct ClockTest : ::testing::Test {
     void TearDown() override { trace = nullptr; }
 };
 
-TEST_F(ClockTest, TicksFallDueInTimeOrderAndSimultaneousOnesInStartOrder) {
-    t.w.timers = {{&t.w.battle.hit, tickB}, {&t.w.battle.Timer1, tickA}};
+TEST_F(ClockTest, TicksFallDueInTimeOrderAndSimultaneousOnesInTheOrderTheirDueTimesWereSet) {
+    t.w.timers = {{&t.w.battle.hit, tickB, "b"}, {&t.w.battle.Timer1, tickA, "a"}};
     startTimer(t.w, t.w.battle.Timer1, 100); // started first
     startTimer(t.w, t.w.battle.hit, 50);
     advanceTime(t.w, 200, direct);
@@ -39,8 +39,33 @@ TEST_F(ClockTest, TicksFallDueInTimeOrderAndSimultaneousOnesInStartOrder) {
     EXPECT_EQ(t.w.now, 200);
 }
 
+TEST_F(ClockTest, ARepeatingTimerSetsItsNextDueTimeWhenItTicks) {
+    t.w.timers = {{&t.w.battle.hit, tickB, "b"}, {&t.w.battle.Timer1, tickA, "a"}};
+    startTimer(t.w, t.w.battle.Timer1, 50); // started first, its tick at 100 set only at 50
+    startTimer(t.w, t.w.battle.hit, 100);
+    advanceTime(t.w, 100, direct); // a wait runs the ticks due at its very end too
+    EXPECT_EQ(log, (std::vector<std::string>{"A@50", "B@100", "A@100"}));
+}
+
+TEST_F(ClockTest, StartingARunningTimerCountsItsIntervalFromNow) {
+    t.w.timers = {{&t.w.battle.Timer1, tickA, "a"}};
+    startTimer(t.w, t.w.battle.Timer1, 300);
+    advanceTime(t.w, 200, direct);
+    startTimer(t.w, t.w.battle.Timer1, 1000);
+    EXPECT_EQ(nextTick(t.w), 1200);
+    advanceTime(t.w, 1000, direct);
+    EXPECT_EQ(log, (std::vector<std::string>{"A@1200"}));
+}
+
+TEST_F(ClockTest, TheCombatTimersAreRegisteredByName) {
+    World w;
+    EXPECT_EQ(findTimer(w, "battle.Timer1"), &w.battle.Timer1);
+    EXPECT_EQ(findTimer(w, "battle.hit"), &w.battle.hit);
+    EXPECT_EQ(findTimer(w, "battle.nothing"), nullptr);
+}
+
 TEST_F(ClockTest, NothingRunsBeforeItIsDueAndStoppedTimersStayQuiet) {
-    t.w.timers = {{&t.w.battle.hit, tickAndStop}, {&t.w.battle.Timer1, tickA}};
+    t.w.timers = {{&t.w.battle.hit, tickAndStop, "s"}, {&t.w.battle.Timer1, tickA, "a"}};
     startTimer(t.w, t.w.battle.hit, 30);
     advanceTime(t.w, 29, direct);
     EXPECT_TRUE(log.empty());
@@ -55,7 +80,7 @@ TEST_F(ClockTest, NothingRunsBeforeItIsDueAndStoppedTimersStayQuiet) {
 }
 
 TEST_F(ClockTest, TickNowRunsOnlyARunningTimerAndPushesItsNextTick) {
-    t.w.timers = {{&t.w.battle.Timer1, tickA}};
+    t.w.timers = {{&t.w.battle.Timer1, tickA, "a"}};
     EXPECT_FALSE(tickNow(t.w, t.w.battle.Timer1, direct));
     startTimer(t.w, t.w.battle.Timer1, 100);
     advanceTime(t.w, 40, direct);

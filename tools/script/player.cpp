@@ -303,10 +303,7 @@ std::optional<Player::Failure> Player::wait(const QString& rest) {
 
 std::optional<Player::Failure> Player::tick(const QString& rest) {
     const QString address = rest.trimmed();
-    World& w = game_->world();
-    Timer* timer = nullptr;
-    if (address == "battle.Timer1") timer = &w.battle.Timer1;
-    if (address == "battle.hit") timer = &w.battle.hit;
+    Timer* timer = findTimer(game_->world(), address.toStdString());
     if (!timer) return Failure{2, "unknown timer '" + address + "'"};
     if (!game_->tick(*timer)) return Failure{1, "timer " + address + " is not running"};
     QApplication::processEvents();

@@ -26,8 +26,16 @@ void showSheetWithBonusPanel(World& w) {
     bringToFront(w, w.createform.bonusp);
 }
 
-void showSheet(World& w) {
-    show(w.createform.window);
+void showSheetWithTraitList(World& w) {
+    auto& form = w.createform;
+    show(form.window);
+    if (form.bonusp.z > form.traitsp.z) {
+        bringToFront(w, form.traitsp);
+        for (auto& caption : form.t)
+            bringToFront(w, caption);
+        for (auto& button : form.traitButton)
+            bringToFront(w, button);
+    }
 }
 
 void bonClick(World& w) {

@@ -12,8 +12,9 @@ struct World;
 void turnIntoSheet(World& w);
 // The game screen's "Хар.": the sheet with the bonus panel over the trait list.
 void showSheetWithBonusPanel(World& w);
-// The combat screen's "Хар.": the sheet as it is, the trait list live if it is in front.
-void showSheet(World& w);
+// The combat screen's "Хар.": the sheet with the trait list in front and live, even after the game
+// screen's "Хар." brought the bonus panel over it.
+void showSheetWithTraitList(World& w);
 
 void bonClick(World& w); // "Бонуса"
 void karClick(World& w); // "Карма"

@@ -5,7 +5,30 @@ namespace cv {
 
 struct World;
 
+// Opens fight 1 (the rat), 2 (the lizard) or 3 (the scorpion) over the game screen.
+void startFight(World& w, int fight);
+
 void enableCombatScreen(World& w);
 void disableCombatScreen(World& w);
+
+// The fight's own hit points and their maximum, which the inventory opened from the fight shows.
+int fightHitPoints(const World& w);
+int fightMaxHitPoints(const World& w);
+void setFightHitPoints(World& w, int hp);
+
+// Handlers of the screen.
+namespace battle {
+void chooseClick(World& w, int position); // an entry of the action list
+void readyClick(World& w);                // "Сделать"
+void epicClick(World& w);                 // the enemy's picture
+void endtClick(World& w);                 // "Конец хода"
+void victClick(World& w);                 // "Победа!"
+void loseClick(World& w);                 // "Вы убиты!"
+void BitBtn3Click(World& w);              // "Хар."
+void BitBtn1Click(World& w);              // "Сменить оружие"
+} // namespace battle
+
+void Timer1Timer(World& w); // the enemy's turn
+void hitTimer(World& w);    // the outcome of an attack, 750 ms after it
 
 } // namespace cv

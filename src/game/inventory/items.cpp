@@ -80,6 +80,27 @@ void clearInventory(World& w) {
     inv.fromHand = false;
 }
 
+bool raiseFirstStack(World& w, ItemId id, int count) {
+    auto& inv = w.inventory;
+    for (int i = 1; i <= kSlotCount; ++i)
+        if (inv.invItem[i] == id) {
+            inv.invCount[i] += count;
+            return true;
+        }
+    return false;
+}
+
+bool putInFirstEmptySlot(World& w, ItemId id, int count) {
+    auto& inv = w.inventory;
+    for (int i = 1; i <= kSlotCount; ++i)
+        if (inv.invItem[i] == ItemId::itNone) {
+            inv.invItem[i] = id;
+            inv.invCount[i] = count;
+            return true;
+        }
+    return false;
+}
+
 namespace {
 
 using enum ItemAction;

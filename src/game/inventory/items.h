@@ -18,6 +18,10 @@ void compactInventory(World& w);
 int loadTotal(const World& w);
 // Empties every slot and both hands.
 void clearInventory(World& w);
+// Raises the first stack of the kind by `count`; false when no slot holds it (the elder's gift).
+bool raiseFirstStack(World& w, ItemId id, int count);
+// Puts a stack of its own into the first empty slot; false when there is none (the aunt's reward).
+bool putInFirstEmptySlot(World& w, ItemId id, int count);
 
 enum class ItemAction { Use, Examine, Drop };
 

@@ -36,7 +36,11 @@ struct InventoryStore {
     std::array<ItemId, kSlotCount + 1> invItem{};
     std::array<int, kSlotCount + 1> invCount{};
     int hand1Slot = 0, hand2Slot = 0;
+    // The inventory screen's own state: the item shown came through a hand picture (`fromHand`), which
+    // slot and hand that was, and the weight of the item last described.
     bool fromHand = false;
+    int shownSlot = 0, shownHand = 0;
+    int itemWeight = 0;
     // Figure pictures of the character holding a weapon, set when a character is accepted.
     std::string showSpearPic, showKnifePic, showPistolPic;
 };

@@ -9,10 +9,8 @@
 namespace cv::screens {
 
 // A label that shows a whole number (skills and derived values).
-struct ValueLabel : Control {
-    int value = 0;
-    Color color = brightGreen;
-    Font font{"MS Sans Serif", 9, true};
+struct ValueLabel : NumberLabel {
+    ValueLabel() { font = Font{"MS Sans Serif", 9, true}; }
 };
 
 // Statistics in memory order: strength, perception, endurance, intelligence, agility, luck, charisma.

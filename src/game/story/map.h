@@ -8,4 +8,9 @@ struct World;
 void showMap(World& w);
 void hideMap(World& w);
 
+// A location picture: the location becomes the current one and its entry scene is shown.
+void enterLocation(World& w, int location); // 1 .. 15
+// "Назад": back to the game screen as it was, out of dialogue mode.
+void mapBackClick(World& w);
+
 } // namespace cv

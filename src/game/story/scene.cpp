@@ -3,7 +3,7 @@
 
 #include "../world.h"
 #include "gamescreen.h"
-#include "locations.h"
+#include "scenes.h"
 
 namespace cv {
 
@@ -13,7 +13,7 @@ void confirmChoice(World& w) {
     setConfirmVisible(w, false);
     const int loc = w.story.curLocation;
     if (loc < locGuard || loc > locBridge) return;
-    locationRules(loc)(w);
+    runScenes(w);
 }
 
 } // namespace cv

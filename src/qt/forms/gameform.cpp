@@ -4,6 +4,7 @@
 #include <QMenuBar>
 #include <QRadioButton>
 
+#include "game/dialogue/conversations.h"
 #include "game/shell/shell.h"
 #include "game/story/gamescreen.h"
 
@@ -28,12 +29,15 @@ TGameform::TGameform(Dispatcher& d, PictureLoader& p)
             f.setBold(true);
             return f;
         }());
-        connect(c, &QRadioButton::clicked, this,
-                [this, i] { handle([i](World& w) { choiceClick(w, i + 1); }); });
+        onClick(c, [i](World& w) { choiceClick(w, i + 1); });
     }
     onClick(button(g.ready, "ready"), readyClick);
-    for (int i = 0; i < 5; ++i)
-        label(g.a[i], QString("a%1").arg(i + 1));
+    // a1 .. a4 answer; a5 takes no click.
+    const std::function<void(World&)> answers[4] = {answer1, answer2, answer3, answer4};
+    for (int i = 0; i < 5; ++i) {
+        ClickLabel* a = label(g.a[i], QString("a%1").arg(i + 1));
+        if (i < 4) onClick(a, answers[i]);
+    }
     picture(g.pros, "pros", "pros");
     onClick(button(g.mapb, "mapb"), mapbClick);
     onClick(button(g.BitBtn2, "BitBtn2"), characterClick);

@@ -1,0 +1,22 @@
+// The aimed attack: the body-part screen, each part's chance and critical bonus, and the crippling
+// effects of a lost eye, leg or arm.
+#pragma once
+
+namespace cv {
+
+struct World;
+
+enum class BodyPart { Eyes = 1, Head, Groin, Leg, Arm };
+
+// The chance shown and used for a part, from the player's to-hit chance (integer division).
+int aimedChance(int playerHitChance, BodyPart part);
+
+// The combat screen's target click for an aimed attack: the screen with the five chances.
+void openAim(World& w);
+
+namespace accform {
+void bClick(World& w, BodyPart part); // b1 .. b5
+void readyClick(World& w);            // "Бить"
+} // namespace accform
+
+} // namespace cv

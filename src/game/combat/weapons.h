@@ -1,0 +1,28 @@
+// Weapons as they act in a fight, and the attack itself: the action list of the weapon in use, the set-up
+// of a chosen attack, the to-hit, damage and critical rolls, and the enemy's condition after an attack.
+#pragma once
+
+#include "../inventory/store.h"
+
+namespace cv {
+
+struct World;
+
+// The weapon in the first hand: its attack entries, its labels and the figure holding it; the fight's
+// controls shown.
+void buildActionList(World& w);
+// The chosen entry's damage range, chance, reach and cost, for the weapon in use (itNone: bare hands).
+void setupAttack(World& w, ItemId weapon, int position);
+// One attack; the damage dealt, 0 for a miss. Prepares the outcome message and starts the `hit` timer.
+int resolveAttack(World& w, int maxDamage, int minDamage, int hitChance, int penalty);
+// The player's attack on the enemy with the given chance, then the enemy's condition.
+void playerAttack(World& w, int chance);
+// Charges the attack's points, ends the targeting, names the enemy's condition, and wins at below 1.
+void updateEnemyCondition(World& w);
+// The weapon switch behind the disabled "Сменить оружие": the other hand, and the weapon's full set.
+void switchHand(World& w);
+
+// The item in the slot of the weapon in use, itNone for bare hands.
+ItemId weaponInUse(const World& w);
+
+} // namespace cv

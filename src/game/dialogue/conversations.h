@@ -1,0 +1,33 @@
+// The villagers' conversations: for each answer line, the entries keyed by location and step.
+#pragma once
+
+#include <vector>
+
+#include "../effects/effects.h"
+
+namespace cv {
+
+struct World;
+
+// One entry: a click on answer `answer` (1..4) at `location` and `step` runs the effects.
+struct TalkEntry {
+    int location;
+    int step;
+    int answer;
+    fx::Effects effects;
+};
+
+// The entries by group of villagers, in their listed order.
+const std::vector<TalkEntry>& elderKeeperAndGuardsTalk(); // the elder, the bridge keeper, the guards
+const std::vector<TalkEntry>& relativesTalk(); // the cousin and his dog, the nephew, the uncle, the aunt
+const std::vector<TalkEntry>& shamanSpearMasterAndTentsTalk();
+const std::vector<TalkEntry>& allTalk();
+
+// A click on answer line 1..4: the first entry for the current location and step runs, if any.
+void answerClick(World& w, int answer);
+void answer1(World& w);
+void answer2(World& w);
+void answer3(World& w);
+void answer4(World& w);
+
+} // namespace cv
