@@ -129,10 +129,20 @@ bool inkFits(const QLabel* w, const QString& text, const QFont& font) {
 }
 
 // The layout's fonts are those of another system; the faces standing in for them here draw larger. A
-// one-line text is drawn at its layout size, or at the largest smaller size that keeps it inside its
-// label, so that no text runs into its neighbour.
+// text is drawn at its layout size, or at the largest smaller size that keeps it inside its label (a
+// wrapped one within the label's height), so that no text runs into its neighbour or is cut off.
 QFont fittedFont(const QLabel* w, const QString& text, QFont font) {
-    if (w->wordWrap() || text.isEmpty()) return font;
+    if (text.isEmpty()) return font;
+    if (w->wordWrap()) {
+        // A wrapped text keeps to the lines its label has room for.
+        const QRect box = w->contentsRect();
+        auto height = [&](const QFont& f) {
+            return QFontMetrics(f).boundingRect(QRect(0, 0, box.width(), 100000), Qt::TextWordWrap, text).height();
+        };
+        while (font.pixelSize() > 7 && height(font) > box.height())
+            font.setPixelSize(font.pixelSize() - 1);
+        return font;
+    }
     while (font.pixelSize() > 7 && !inkFits(w, text, font))
         font.setPixelSize(font.pixelSize() - 1);
     return font;

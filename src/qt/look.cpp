@@ -76,6 +76,9 @@ class GameStyle : public QProxyStyle {
 const char* kStyleSheet = R"(
 QWidget { background-color: black; }
 QLabel { background: transparent; }
+QFrame[seeThrough="true"] { background: transparent; }
+QFrame#pric { border: 2px solid #00ff00; }
+QPushButton[warning="true"] { color: #ff0000; border-color: #ff0000; }
 QPushButton {
     background-color: black; color: #00ff00; font-weight: bold;
     border: 2px solid #00ff00; border-radius: 3px; padding: 1px 4px;

@@ -2,6 +2,8 @@
 #include "ink.h"
 #include "pictures.h"
 
+#include "game/screens/others.h"
+
 namespace pictures {
 namespace {
 
@@ -21,17 +23,28 @@ void panel(QPainter& p, const QRectF& box) {
     }
 }
 
+QRectF around(const cv::Control& c, qreal margin) {
+    return QRectF(c.left - margin, c.top - margin, c.width + 2 * margin, c.height + 2 * margin);
+}
+
+// The frames stand round the screen's controls where the game's own layout puts them.
 QImage inventoryPicture() {
-    QImage image = ink::canvas(640, 480);
+    const cv::screens::InvForm f;
+    QImage image = ink::canvas(f.window.width, f.window.height);
     QPainter p(&image);
     ink::prepare(p);
-    panel(p, QRectF(10, 10, 200, 290));   // item list
-    panel(p, QRectF(220, 10, 140, 240));  // the figure
-    panel(p, QRectF(380, 10, 250, 110));  // first hand
-    panel(p, QRectF(380, 130, 250, 110)); // second hand
-    panel(p, QRectF(220, 258, 410, 42));  // statistics
-    panel(p, QRectF(10, 310, 620, 110));  // description text
-    ink::doubleFrame(p, QRectF(0, 0, 640, 480), 1);
+    panel(p, around(f.citem, 8));                                       // item list
+    panel(p, QRectF(f.choose.left, f.choose.top, f.choose.width, f.choose.height)); // actions
+    panel(p, around(f.mainshow, 10));                                   // the figure
+    panel(p, QRectF(370, f.v1.top - 12, 260, 122));                      // first hand
+    panel(p, QRectF(370, f.v2.top - 12, 260, 122));                      // second hand
+    panel(p, QRectF(220, 266, 410, 104));                               // the character
+    panel(p, around(f.itext, 8));                                       // description text
+    ink::frame(p, QRectF(f.v1.left, f.v1.top, f.v1.width, f.v1.height), ink::dim(), 1.0);
+    ink::frame(p, QRectF(f.v2.left, f.v2.top, f.v2.width, f.v2.height), ink::dim(), 1.0);
+    ink::text(p, QRectF(f.Image2.left + 18, f.Image2.top - 2, 120, 20), QStringLiteral("Закрыть"), 13, ink::bright(),
+              Qt::AlignLeft | Qt::AlignVCenter);
+    ink::doubleFrame(p, QRectF(0, 0, f.window.width, f.window.height), 1);
     return image;
 }
 

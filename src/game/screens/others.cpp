@@ -254,7 +254,8 @@ Vesk::Vesk() {
     ar.visible = false;
     const int tops[5] = {59, 105, 150, 241, 196}; // z5 lies above z4
     for (int i = 0; i < 5; ++i) {
-        z[i].place(195, tops[i], 220, 15);
+        // 15 pixels a line; a word-wrapped line grows to the second line it needs, as far as the next one.
+        z[i].place(195, tops[i], 220, 30);
         z[i].wordWrap = true;
         z[i].font = Font{"Times New Roman", 13, false};
         z[i].visible = false;

@@ -106,6 +106,7 @@ TInvForm::TInvForm(Dispatcher& d, PictureLoader& p)
     backdrop("invback", QRect(0, 0, 640, 500));
     list(f.citem, "citem", inv::citemClick);
     QFrame* choose = panel(f.choose, "choose");
+    choose->setProperty("seeThrough", true); // the frame round it is the background's
     label(f.chooseTitle, "Label1", choose);
     // Top to bottom: a1, a6, a3, a4, a5, a2.
     for (int n : {1, 6, 3, 4, 5, 2}) {
