@@ -122,9 +122,20 @@ class GameScreenTest : public QObject {
         t.fonts.answers.push_back(Font{"DejaVu Serif", 20, false});
         menuCommand(g, "Окно", "Шрифт")->trigger();
         QVERIFY(g->isVisible());
-        for (const char* name : {"m1", "m2", "rep"}) {
+        const Font chosen{"DejaVu Serif", 20, false};
+        QCOMPARE(t.world().Gameform.m1.font, chosen);
+        QCOMPARE(t.world().Gameform.m2.font, chosen);
+        QCOMPARE(t.world().Gameform.rep.font, chosen);
+        for (const char* name : {"m1", "m2", "rep"})
             QCOMPARE(font(name).family(), QString("DejaVu Serif"));
-            QCOMPARE(font(name).pixelSize(), 20);
+        // The partner's line is empty and takes the size; a story text too long for its label at that size
+        // is drawn at the largest size that keeps it whole.
+        QCOMPARE(font("rep").pixelSize(), 20);
+        for (const char* name : {"m1", "m2"}) {
+            auto* l = qobject_cast<QLabel*>(t.control("Gameform", name));
+            QVERIFY(l->font().pixelSize() <= 20 && l->font().pixelSize() > 13);
+            const QRect need = l->fontMetrics().boundingRect(QRect(0, 0, l->width(), 1000), Qt::TextWordWrap, l->text());
+            QVERIFY(need.height() <= l->height());
         }
         QCOMPARE(font("a1"), a1);
         QCOMPARE(font("c1"), c1);
