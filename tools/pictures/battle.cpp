@@ -19,7 +19,8 @@ QImage battlePicture() {
     ink::prepare(p);
     using namespace scenery;
 
-    stars(p, QRectF(0, 0, kWidth, kHorizon - 24), 26, ink::dim(), 201);
+    // No stars along the top, where the names and the distance are written.
+    stars(p, QRectF(0, 24, kWidth, kHorizon - 48), 20, ink::dim(), 201);
     // Far mountains and the horizon.
     ridgeLine(p, 0, kWidth, kHorizon - 14, 9, ink::dim(), 1.6, 202);
     p.setPen(ink::line(ink::bright(), 2.0));
