@@ -27,6 +27,13 @@ void hideActions(World& w) {
         r.visible = false;
 }
 
+// A hidden action cannot stay chosen: "Сделать" would carry it out unseen (taking a held weapon into the
+// other hand as well, say).
+void forgetHiddenActions(World& w) {
+    for (auto& r : w.InvForm.a)
+        if (!r.visible) r.checked = false;
+}
+
 ItemId itemIn(const World& w, int slot) {
     if (slot < 1 || slot > kSlotCount) return itNone;
     return w.inventory.invItem[static_cast<std::size_t>(slot)];
@@ -174,6 +181,7 @@ void describeSlot(World& w, int slot) {
     hideActions(w);
     if (!info) {
         f.itext.text.clear();
+        forgetHiddenActions(w);
         return;
     }
     f.itext.text = info->description;
@@ -183,13 +191,17 @@ void describeSlot(World& w, int slot) {
                                                    : InvAction::Drop)
             .visible = true;
     inv.itemWeight = info->weight;
-    if (!info->weapon) return;
+    if (!info->weapon) {
+        forgetHiddenActions(w);
+        return;
+    }
     if (inv.hand1Slot != 0 && inv.hand2Slot != 0) actionButton(w, InvAction::Use).visible = false;
     const int line = selectedLine(w);
     if ((line >= 1 && (line == inv.hand1Slot || line == inv.hand2Slot)) || inv.fromHand) {
         actionButton(w, InvAction::Use).visible = false;
         actionButton(w, InvAction::TakeOff).visible = true;
     }
+    forgetHiddenActions(w);
 }
 
 void equipSelected(World& w, ItemId id) {
@@ -219,6 +231,7 @@ void equipSelected(World& w, ItemId id) {
     // The line is marked in place; the list is not rebuilt and the load stays as it was.
     f.citem.items.at(static_cast<std::size_t>(line)) = kUsed;
     hideActions(w);
+    forgetHiddenActions(w);
     f.citem.selected = 0;
 }
 
