@@ -240,10 +240,13 @@ void Timer1Timer(World& w) {
     auto& c = w.combat;
     ++c.enemyTickCount;
     if (c.enemyTickCount <= c.enemyStepCount) {
-        // An approach step.
+        // An approach step; the enemy never steps into the player, who may have come nearer meanwhile
+        // while an attack's outcome gave the screen back.
         disableCombatScreen(w);
-        b.epic.left -= kStep;
-        b.dis.value -= 1;
+        if (b.dis.value > 1) {
+            b.epic.left -= kStep;
+            b.dis.value -= 1;
+        }
     } else if (c.enemyAttackCount == 0) {
         stopTimer(b.Timer1);
         enableCombatScreen(w);
