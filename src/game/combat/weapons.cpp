@@ -224,7 +224,9 @@ void playerAttack(World& w, int chance) {
 void updateEnemyCondition(World& w) {
     auto& b = w.battle;
     const EnemyRecord& e = w.combat.enemy;
-    b.tp.value -= w.combat.attackApCost;
+    // An attack takes at most the points left: while the body-part screen was open, an attack's outcome
+    // may have given the fight back to the player, who could spend points meanwhile.
+    b.tp.value = std::max(0, b.tp.value - w.combat.attackApCost);
     b.epic.cursor = Cursor::Arrow;
     // Real-number thresholds: 7 left of 15 is badly wounded (7.5), 8 only wounded.
     if (e.enemyHp < e.enemyMaxHp) b.esos.text = "Ранен";
