@@ -85,6 +85,10 @@ const std::array<Effects, kLocationCount + 1>& entryScenes() {
 
 } // namespace
 
+const std::vector<fx::Effect>& entryScene(int location) {
+    return entryScenes().at(static_cast<std::size_t>(location));
+}
+
 void showMap(World& w) {
     show(w.mapform.window);
 }

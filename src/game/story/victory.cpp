@@ -7,42 +7,34 @@
 
 namespace cv {
 
-void fightWon(World& w, int fightId) {
+const fx::Effects& victoryOutcome(int fightId) {
     using namespace fx;
     using enum StoryFlag;
     using enum ItemId;
+    static const Effects none;
     static const Effects rat{set(ratKilled), goToMap()};
     static const Effects lizard{
-        storyText(
-            1, "На месте, где пасся ящерун вы находите верёвку. Видимо один из охотников оставил её здесь."),
-        add(itRope),
-        showChoices(),
-        caption(1, "Дальше>>"),
-        hideChoice(2),
-        hideChoice(3),
-        step(steps::huntingFork),
+        storyText(1, "На месте, где пасся ящерун вы находите верёвку. Видимо один из охотников оставил её здесь."),
+        add(itRope), showChoices(), caption(1, "Дальше>>"), hideChoice(2), hideChoice(3), step(steps::huntingFork),
         clear(lizardAlive)};
     static const Effects scorpion{storyText(1, "В сундуке вы нашли Взрывчатку и два целебных порошка."),
-                                  add(itExplosives),
-                                  add(itHealingPowder, 2),
-                                  showChoices(),
-                                  caption(1, "Вернуться к двери"),
-                                  hideChoice(2),
-                                  step(steps::templeInner),
+                                  add(itExplosives), add(itHealingPowder, 2), showChoices(),
+                                  caption(1, "Вернуться к двери"), hideChoice(2), step(steps::templeInner),
                                   clear(scorpionAlive)};
     switch (fightId) {
     case 1:
-        run(w, rat);
-        break;
+        return rat;
     case 2:
-        run(w, lizard);
-        break;
+        return lizard;
     case 3:
-        run(w, scorpion);
-        break;
+        return scorpion;
     default:
-        break;
+        return none;
     }
+}
+
+void fightWon(World& w, int fightId) {
+    fx::run(w, victoryOutcome(fightId));
 }
 
 } // namespace cv
