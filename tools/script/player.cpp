@@ -142,6 +142,7 @@ std::optional<Player::Failure> Player::execute(const QString& command, const QSt
     if (command == "print") return print(rest);
     if (command == "expect") return expect(rest);
     if (command == "shot") return shot(rest);
+    if (command == "close") return close(rest);
     return Failure{2, "unknown command '" + command + "'"};
 }
 
@@ -340,6 +341,16 @@ std::optional<Player::Failure> Player::expect(const QString& rest) {
     const auto got = control ? qt::controlProperty(control, property) : qt::windowProperty(window, property);
     if (!got) return Failure{2, address + " has no property '" + property + "'"};
     return mismatch(textArgument(value), *got);
+}
+
+std::optional<Player::Failure> Player::close(const QString& rest) {
+    QWidget *window, *control;
+    if (auto f = resolve(rest.trimmed(), window, control)) return f;
+    if (control) return Failure{2, "close needs WINDOW"};
+    // The window's own close button; a window the player cannot see has none to press.
+    if (window->isVisible()) window->close();
+    QApplication::processEvents();
+    return std::nullopt;
 }
 
 std::optional<Player::Failure> Player::shot(const QString& rest) {

@@ -43,6 +43,7 @@ class Player {
     std::optional<Failure> print(const QString& rest);
     std::optional<Failure> expect(const QString& rest);
     std::optional<Failure> shot(const QString& rest);
+    std::optional<Failure> close(const QString& rest);
 
     // WINDOW or WINDOW.CONTROL; sets `window` and, for an address with a control, `control`.
     std::optional<Failure> resolve(const QString& address, QWidget*& window, QWidget*& control);
