@@ -83,8 +83,10 @@ void loadFighter(World& w, const char* view) {
 void fillWeapon(World& w, int slot, bool fullSet) {
     auto& b = w.battle;
     auto& c = w.combat;
+    // Bare hands are the empty hand (slot 0); a slot that holds nothing, a combat knife or anything else
+    // has no profile: no entries, and the labels as they were.
     const ItemId id = slot == 0 ? itNone : w.inventory.invItem[static_cast<std::size_t>(slot)];
-    if (!hasProfile(id)) return; // a combat knife or anything else: no entries, the labels as they were
+    if (slot != 0 && (id == itNone || !hasProfile(id))) return;
     const Profile& p = profileOf(id);
     std::size_t rows = fullSet ? p.rows.size() : 2;
     // Bare hands load the figure before their entries; a weapon lists its entries first.
