@@ -111,8 +111,12 @@ void Form::syncControl(QWidget* w, const Control& m) {
     if (w->isHidden() == m.visible) w->setVisible(m.visible);
     // The control's own flag, whatever its window's state.
     if (w->testAttribute(Qt::WA_ForceDisabled) == m.enabled) w->setEnabled(m.enabled);
-    const QString hint = QString::fromStdString(m.hint);
-    if (w->toolTip() != hint) w->setToolTip(hint);
+    // Hints and texts are compared as the model holds them, to spare a conversion at every redraw.
+    std::string& hintSeen = hints_[w];
+    if (hintSeen != m.hint || (m.hint.empty() && !w->toolTip().isEmpty())) {
+        hintSeen = m.hint;
+        w->setToolTip(QString::fromStdString(m.hint));
+    }
     if (w->cursor().shape() != toShape(m.cursor)) w->setCursor(toShape(m.cursor));
 }
 
@@ -183,14 +187,23 @@ ClickLabel* Form::newLabel(Control& m, const QString& name, QWidget* parent) {
 
 ClickLabel* Form::label(Label& m, const QString& name, QWidget* parent) {
     ClickLabel* w = newLabel(m, name, parent);
-    syncs_.push_back([this, w, &m] {
+    struct Seen {
+        std::string text;
+        Font font;
+        Color color;
+        QSize size;
+    };
+    syncs_.push_back([this, w, &m, seen = Seen{"\x01", {}, {}, {}}]() mutable {
         syncControl(w, m);
         if (w->wordWrap() != m.wordWrap) {
             w->setWordWrap(m.wordWrap);
             // Wrapped texts read from the top; a single line sits in the middle of its row.
             w->setAlignment(Qt::AlignLeft | (m.wordWrap ? Qt::AlignTop : Qt::AlignVCenter));
         }
-        syncText(w, QString::fromStdString(m.text), m.font, m.color);
+        if (seen.text != m.text || !(seen.font == m.font) || !(seen.color == m.color) || seen.size != w->size()) {
+            seen = {m.text, m.font, m.color, w->size()};
+            syncText(w, QString::fromStdString(m.text), m.font, m.color);
+        }
     });
     return w;
 }

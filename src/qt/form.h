@@ -3,6 +3,8 @@
 
 #include <QMainWindow>
 #include <functional>
+#include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "dispatcher.h"
@@ -82,6 +84,7 @@ class Form : public QMainWindow {
     int lowerSeen_ = 0;
     bool placed_ = false;
     std::vector<std::function<void()>> syncs_;
+    std::unordered_map<QWidget*, std::string> hints_;
     struct Stacked {
         QWidget* widget;
         const Control* model;

@@ -2,6 +2,7 @@
 // the game's invariants after every step.
 #include "randomplayer.h"
 
+#include <algorithm>
 #include <random>
 #include <set>
 #include <sstream>
@@ -129,18 +130,21 @@ const std::vector<std::string> kWalkToTheRat = {
     "click Gameform.a2",      "click Gameform.a1",    "click Gameform.a1",    "click mapform.Image13",
     "click Gameform.c2",      "click Gameform.ready"};
 
-// How often an input is picked: the fight's and the story's own moves more than the side windows.
+// How often an input is picked: the fight's and the story's own moves more than the side windows. The
+// enemy's picture, far more while it is the target.
 double weightOf(const World& w, const PlayerInput& in) {
     if (in.kind == PlayerInput::Kind::Menu || in.kind == PlayerInput::Kind::Close) return 0.2;
     if (in.window == &w.battle.window) {
-        if (in.address == "battle.epic") return w.battle.epic.cursor == Cursor::Cross ? 12 : 1;
-        if (in.address == "battle.ready" || in.address == "battle.endt") return 4;
+        if (in.control == &w.battle.epic) return 1;
+        if (in.control == &w.battle.ready || in.control == &w.battle.endt) return 4;
         if (in.kind == PlayerInput::Kind::Select) return in.line >= 6 ? 3 : 1;
         return 1;
     }
     if (in.window == &w.accform.window) return 4;
-    if (in.address == "Gameform.ready" || in.address.rfind("Gameform.a", 0) == 0) return 3;
-    if (in.address == "Gameform.BitBtn2" || in.address == "Gameform.BitBtn3") return 0.3;
+    if (in.control == &w.Gameform.ready) return 3;
+    for (const Label& a : w.Gameform.a)
+        if (in.control == &a) return 3;
+    if (in.control == &w.Gameform.BitBtn2 || in.control == &w.Gameform.BitBtn3) return 0.3;
     return 1;
 }
 
@@ -206,6 +210,9 @@ Report play(const Options& options) {
         runner(gameFormCreate);
         ++report.games;
         const std::vector<PlayerInput> inputs = playerInputs(w);
+        std::vector<double> baseWeights;
+        for (const PlayerInput& in : inputs)
+            baseWeights.push_back(weightOf(w, in));
         std::vector<const PlayerInput*> playable;
         std::vector<double> weights;
         std::vector<std::string> walk;
@@ -232,14 +239,22 @@ Report play(const Options& options) {
                 } else {
                     playable.clear();
                     weights.clear();
-                    for (const PlayerInput& in : inputs)
-                        if (!in.quits && in.available()) {
-                            playable.push_back(&in);
-                            weights.push_back(weightOf(w, in));
-                        }
+                    double total = 0;
+                    for (std::size_t i = 0; i < inputs.size(); ++i) {
+                        const PlayerInput& in = inputs[i];
+                        if (in.quits || !in.available()) continue;
+                        double weight = baseWeights[i];
+                        if (in.control == &w.battle.epic && w.battle.epic.cursor == Cursor::Cross) weight = 12;
+                        playable.push_back(&in);
+                        total += weight;
+                        weights.push_back(total);
+                    }
                     if (playable.empty()) break;
-                    std::discrete_distribution<std::size_t> pick(weights.begin(), weights.end());
-                    const PlayerInput& in = *playable[pick(gen)];
+                    const double at = std::uniform_real_distribution<double>(0, total)(gen);
+                    const std::size_t picked =
+                        std::min<std::size_t>(std::upper_bound(weights.begin(), weights.end(), at) - weights.begin(),
+                                              playable.size() - 1);
+                    const PlayerInput& in = *playable[picked];
                     const std::string typed = in.kind == PlayerInput::Kind::Type ? kTyped[gen() % kTyped.size()] : "";
                     line = scriptLine(in, in.kind == PlayerInput::Kind::Type ? quoted(typed) : "");
                     runner([&in, &typed](World& world) { in.run(world, typed); });

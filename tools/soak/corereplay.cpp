@@ -1,0 +1,153 @@
+// Replays a play script on the game core alone, through the same inputs the windows offer.
+#include "corereplay.h"
+
+#include <fstream>
+#include <sstream>
+
+#include "game/clock.h"
+#include "game/inputs.h"
+#include "game/story/gamescreen.h"
+#include "game/world.h"
+
+namespace cv::soak {
+
+struct CoreReplay::Services {
+    struct QueuedRng : Rng {
+        std::deque<int> queued;
+        int uniform(int lo, int) override {
+            if (queued.empty()) return lo;
+            const int v = queued.front();
+            queued.pop_front();
+            return v;
+        }
+    } rng;
+    struct AnyPictures : Pictures {
+        void load(const std::string&) override {}
+    } pictures;
+    struct QueuedFonts : FontDialog {
+        std::deque<std::optional<Font>> answers;
+        std::optional<Font> ask(const Font&) override {
+            if (answers.empty()) return std::nullopt;
+            auto a = answers.front();
+            answers.pop_front();
+            return a;
+        }
+    } fonts;
+    std::vector<PlayerInput> inputs;
+};
+
+CoreReplay::CoreReplay() : services_(std::make_unique<Services>()), world_(std::make_unique<World>()) {
+    World& w = *world_;
+    w.rng = &services_->rng;
+    w.pictures = &services_->pictures;
+    w.fontDialog = &services_->fonts;
+    gameFormCreate(w);
+    services_->inputs = playerInputs(w);
+}
+
+CoreReplay::~CoreReplay() = default;
+
+World& CoreReplay::world() {
+    return *world_;
+}
+
+namespace {
+
+std::string trimmed(const std::string& s) {
+    const auto b = s.find_first_not_of(" \t\r");
+    if (b == std::string::npos) return {};
+    return s.substr(b, s.find_last_not_of(" \t\r") - b + 1);
+}
+
+// A TEXT argument: the rest, or a quoted string with \" \\ and \n escapes.
+std::string textArgument(const std::string& rest) {
+    if (rest.empty() || rest[0] != '"') return rest;
+    std::string out;
+    for (std::size_t i = 1; i < rest.size(); ++i) {
+        if (rest[i] == '\\' && i + 1 < rest.size()) {
+            const char n = rest[++i];
+            out += n == 'n' ? '\n' : n;
+        } else if (rest[i] == '"') {
+            break;
+        } else {
+            out += rest[i];
+        }
+    }
+    return out;
+}
+
+} // namespace
+
+std::optional<std::string> CoreReplay::line(const std::string& raw) {
+    const std::string t = trimmed(raw);
+    if (t.empty() || t[0] == '#') return std::nullopt;
+    const auto space = t.find(' ');
+    const std::string command = t.substr(0, space);
+    const std::string rest = space == std::string::npos ? "" : trimmed(t.substr(space + 1));
+    World& w = *world_;
+    const HandlerRunner direct = [&w](const std::function<void(World&)>& h) {
+        try {
+            h(w);
+        } catch (const GameError&) {
+            // A picture error ends the handler there; the game goes on.
+        }
+    };
+    if (command == "expect" || command == "print" || command == "shot") return std::nullopt;
+    if (command == "rolls") {
+        std::istringstream in(rest);
+        for (int v; in >> v;)
+            services_->rng.queued.push_back(v);
+        return std::nullopt;
+    }
+    if (command == "wait") {
+        advanceTime(w, std::stoll(rest), direct);
+        return std::nullopt;
+    }
+    if (command == "tick") {
+        if (Timer* timer = findTimer(w, rest)) tickNow(w, *timer, direct);
+        return std::nullopt;
+    }
+    if (command == "font") {
+        if (rest == "cancel") {
+            services_->fonts.answers.push_back(std::nullopt);
+        } else {
+            const auto last = rest.rfind(' ');
+            services_->fonts.answers.push_back(
+                Font{textArgument(rest.substr(0, last)), std::stoi(rest.substr(last + 1)), false});
+        }
+        return std::nullopt;
+    }
+    // An input: the one whose script line this is, if the windows offer it now; otherwise nothing, as a
+    // click on a hidden control does nothing.
+    std::string typed;
+    std::string wanted = t;
+    if (command == "type") {
+        const auto addressEnd = rest.find(' ');
+        typed = textArgument(addressEnd == std::string::npos ? "" : trimmed(rest.substr(addressEnd + 1)));
+        wanted = "type " + rest.substr(0, addressEnd) + " ";
+    }
+    for (const PlayerInput& in : services_->inputs) {
+        if (scriptLine(in) != wanted) continue;
+        if (in.available()) direct([&in, &typed](World& world) { in.run(world, typed); });
+        return std::nullopt;
+    }
+    if (command == "click" || command == "select" || command == "type" || command == "menu" || command == "close")
+        return std::nullopt; // a control without an action, or a line the list does not have
+    return "unknown command: " + t;
+}
+
+std::optional<std::string> CoreReplay::run(const std::vector<std::string>& lines) {
+    for (const std::string& l : lines)
+        if (auto e = line(l)) return e;
+    return std::nullopt;
+}
+
+std::vector<std::string> CoreReplay::readScript(const std::string& path) {
+    std::ifstream in(path);
+    std::vector<std::string> lines;
+    for (std::string l; std::getline(in, l);)
+        lines.push_back(l);
+    return lines;
+}
+
+} // namespace cv::soak
