@@ -12,6 +12,7 @@
 #include "story/gamescreen.h"
 #include "story/map.h"
 #include "story/questlog.h"
+#include "story/storylog.h"
 #include "world.h"
 
 namespace cv {
@@ -34,7 +35,8 @@ struct Builder {
     }
     void click(const std::string& address, const Control& c, Handler h, const Control* panel = nullptr,
                const Control* cover = nullptr, bool quits = false) {
-        PlayerInput in{PlayerInput::Kind::Click, address, -1, [h](World& world, const std::string&) { h(world); }, quits};
+        PlayerInput in{PlayerInput::Kind::Click, address, -1,
+                       [h](World& world, const std::string&) { h(world); }, quits};
         in.control = &c;
         in.panel = panel;
         in.cover = cover;
@@ -42,7 +44,8 @@ struct Builder {
     }
     void lines(const std::string& address, const ListBox& list, std::function<void(World&, int)> h) {
         for (int i = 0; i < kMostLines; ++i) {
-            PlayerInput in{PlayerInput::Kind::Select, address, i, [h, i](World& world, const std::string&) { h(world, i); }};
+            PlayerInput in{PlayerInput::Kind::Select, address, i,
+                           [h, i](World& world, const std::string&) { h(world, i); }};
             in.control = &list;
             add(std::move(in));
         }
@@ -55,12 +58,14 @@ struct Builder {
         add(std::move(in));
     }
     void typing(const std::string& address, ComboBox& c) {
-        PlayerInput in{PlayerInput::Kind::Type, address, -1, [&c](World&, const std::string& t) { c.text = t; }};
+        PlayerInput in{PlayerInput::Kind::Type, address, -1,
+                       [&c](World&, const std::string& t) { c.text = t; }};
         in.control = &c;
         add(std::move(in));
     }
     void menu(const std::string& path, Handler h, bool quits = false) {
-        add({PlayerInput::Kind::Menu, "Gameform " + path, -1, [h](World& world, const std::string&) { h(world); }, quits});
+        add({PlayerInput::Kind::Menu, "Gameform " + path, -1,
+             [h](World& world, const std::string&) { h(world); }, quits});
     }
     void close(const std::string& name, Window& model) {
         add({PlayerInput::Kind::Close, name, -1, [&model](World&, const std::string&) { hide(model); }});
@@ -75,7 +80,8 @@ bool PlayerInput::available() const {
     if (!control->visible || !control->enabled) return false;
     if (panel && (!panel->visible || !panel->enabled)) return false;
     if (cover && cover->visible && cover->z > control->z) return false;
-    if (kind == Kind::Select) return line < static_cast<int>(static_cast<const ListBox*>(control)->items.size());
+    if (kind == Kind::Select)
+        return line < static_cast<int>(static_cast<const ListBox*>(control)->items.size());
     if (readOnly && *readOnly) return false;
     return true;
 }
@@ -110,8 +116,9 @@ std::vector<PlayerInput> playerInputs(World& w) {
     {
         auto& g = w.Gameform;
         for (int i = 0; i < 5; ++i)
-            b.click("Gameform.c" + std::to_string(i + 1), g.c[static_cast<std::size_t>(i)],
-                    [i](World& world) { choiceClick(world, i + 1); }, &g.choose);
+            b.click(
+                "Gameform.c" + std::to_string(i + 1), g.c[static_cast<std::size_t>(i)],
+                [i](World& world) { choiceClick(world, i + 1); }, &g.choose);
         b.click("Gameform.ready", g.ready, readyClick);
         const Handler answers[4] = {answer1, answer2, answer3, answer4};
         for (int i = 0; i < 4; ++i)
@@ -120,6 +127,7 @@ std::vector<PlayerInput> playerInputs(World& w) {
         b.click("Gameform.BitBtn2", g.BitBtn2, characterClick);
         b.click("Gameform.BitBtn3", g.BitBtn3, veskClick);
         b.click("Gameform.BitBtn1", g.BitBtn1, inventoryClick);
+        b.click("Gameform.pros", g.pros, prosClick);
         b.menu("Игра/Выход", exitClick, true);
         b.menu("Окно/Шрифт", fontMenuClick);
         b.menu("Помощь!!!/Помощь!!!", helpClick);
@@ -153,8 +161,9 @@ std::vector<PlayerInput> playerInputs(World& w) {
     {
         auto& a = w.accform;
         for (int i = 0; i < 5; ++i)
-            b.click("accform.b" + std::to_string(i + 1), a.b[static_cast<std::size_t>(i)],
-                    [i](World& world) { accform::bClick(world, static_cast<BodyPart>(i + 1)); }, &a.pric);
+            b.click(
+                "accform.b" + std::to_string(i + 1), a.b[static_cast<std::size_t>(i)],
+                [i](World& world) { accform::bClick(world, static_cast<BodyPart>(i + 1)); }, &a.pric);
         b.click("accform.ready", a.ready, accform::readyClick, &a.pric);
     }
     b.window = &w.createform.window;
@@ -165,21 +174,26 @@ std::vector<PlayerInput> playerInputs(World& w) {
         b.typing("createform.sex", f.sex);
         for (int i = 0; i < screens::kStatCount; ++i) {
             const auto s = static_cast<std::size_t>(i);
-            b.click("createform." + std::string(screens::kRaiseNames[s]), f.raise[s], [i](World& world) { raiseStat(world, i); },
-                    nullptr, &f.bok2);
-            b.click("createform." + std::string(screens::kLowerNames[s]), f.lower[s], [i](World& world) { lowerStat(world, i); },
-                    nullptr, &f.bok2);
+            b.click(
+                "createform." + std::string(screens::kRaiseNames[s]), f.raise[s],
+                [i](World& world) { raiseStat(world, i); }, nullptr, &f.bok2);
+            b.click(
+                "createform." + std::string(screens::kLowerNames[s]), f.lower[s],
+                [i](World& world) { lowerStat(world, i); }, nullptr, &f.bok2);
         }
         for (int k = 0; k < screens::kSkillCount; ++k) {
             const auto s = static_cast<std::size_t>(k);
-            b.click("createform." + std::string(screens::kTagButtonNames[s]), f.tagButton[s],
-                    [k](World& world) { toggleTag(world, k + 1); }, nullptr, &f.bok1);
-            b.click("createform.s" + std::to_string(k + 1), f.s[s], [k](World& world) { skillCaptionClick(world, k + 1); });
+            b.click(
+                "createform." + std::string(screens::kTagButtonNames[s]), f.tagButton[s],
+                [k](World& world) { toggleTag(world, k + 1); }, nullptr, &f.bok1);
+            b.click("createform.s" + std::to_string(k + 1), f.s[s],
+                    [k](World& world) { skillCaptionClick(world, k + 1); });
         }
         for (int n = 0; n < screens::kTraitCount; ++n) {
             const auto s = static_cast<std::size_t>(n);
-            b.click("createform." + std::string(screens::kTraitButtonNames[s]), f.traitButton[s],
-                    [n](World& world) { traitButtonClick(world, n + 1); }, nullptr, &f.bonusp);
+            b.click(
+                "createform." + std::string(screens::kTraitButtonNames[s]), f.traitButton[s],
+                [n](World& world) { traitButtonClick(world, n + 1); }, nullptr, &f.bonusp);
         }
         b.click("createform.Image2", f.Image2, acceptClick);
         b.click("createform.Image1", f.Image1, cancelClick);
@@ -192,8 +206,9 @@ std::vector<PlayerInput> playerInputs(World& w) {
         auto& f = w.InvForm;
         b.lines("InvForm.citem", f.citem, inv::citemClick);
         for (int n = 1; n <= 6; ++n)
-            b.click("InvForm.a" + std::to_string(n), f.a[static_cast<std::size_t>(n - 1)],
-                    [n](World& world) { inv::actionClick(world, static_cast<InvAction>(n)); }, &f.choose);
+            b.click(
+                "InvForm.a" + std::to_string(n), f.a[static_cast<std::size_t>(n - 1)],
+                [n](World& world) { inv::actionClick(world, static_cast<InvAction>(n)); }, &f.choose);
         b.click("InvForm.ready", f.ready, inv::readyClick, &f.choose);
         b.click("InvForm.v1", f.v1, [](World& world) { inv::handClick(world, 1); });
         b.click("InvForm.v2", f.v2, [](World& world) { inv::handClick(world, 2); });
@@ -206,6 +221,8 @@ std::vector<PlayerInput> playerInputs(World& w) {
         b.click("Vesk.Image3", v.Image3, vesk::Image3Click);
         b.click("Vesk.ar", v.ar, vesk::arClick);
     }
+    b.window = &w.storylog.window;
+    b.click("storylog.close", w.storylog.close, storyLogClose);
     return b.out;
 }
 

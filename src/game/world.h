@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "character/record.h"
@@ -37,12 +38,14 @@ struct World {
     screens::Createform createform;
     screens::InvForm InvForm;
     screens::Vesk Vesk;
+    screens::StoryLog storylog; // behind "Просмотреть весь разговор", after the twelve
 
     CharacterRecord character;
     StoryState story;
     InventoryStore inventory;
     int caughtCount = 0;
     CombatState combat;
+    std::vector<std::string> storyLogLines; // everything said in this game so far
 
     // The virtual clock, in milliseconds, the timers that tick on it with their handlers, and the
     // counters that order stacking and timer starts.

@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QFrame>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -88,16 +89,34 @@ Form::Form(Dispatcher& dispatcher, PictureLoader& pictures, Window& model, const
     setWindowTitle(QString::fromStdString(model.caption));
     // Hints show over any window of the game, not only the active one.
     setAttribute(Qt::WA_AlwaysShowToolTips);
-    canvas_ = new QWidget(this);
+    if (placement == Placement::MaximizedCentred) {
+        // The layout keeps its size in the middle of a larger screen, on black.
+        holder_ = new QWidget(this);
+        holder_->setObjectName(name + "_holder");
+        setCentralWidget(holder_);
+        holder_->setMinimumSize(model.width, model.height);
+        canvas_ = new QWidget(holder_);
+        canvas_->setFixedSize(model.width, model.height);
+    } else {
+        canvas_ = new QWidget(this);
+        setCentralWidget(canvas_);
+    }
     canvas_->setObjectName(name + "_canvas");
-    setCentralWidget(canvas_);
     if (placement == Placement::Centred) {
         canvas_->setFixedSize(model.width, model.height);
         setFixedSize(model.width, model.height);
-    } else {
+    } else if (placement == Placement::Maximized) {
         // A maximized window fills the desktop, and never less than its layout.
         canvas_->setMinimumSize(model.width, model.height);
     }
+}
+
+void Form::resizeEvent(QResizeEvent* e) {
+    QMainWindow::resizeEvent(e);
+    if (holder_)
+        canvas_->move(std::max(0, (holder_->width() - canvas_->width()) / 2),
+                      std::max(0, (holder_->height() - canvas_->height()) / 2));
+    layOut();
 }
 
 void Form::track(QWidget* w, Control& m) {
@@ -106,7 +125,7 @@ void Form::track(QWidget* w, Control& m) {
 }
 
 void Form::syncControl(QWidget* w, const Control& m) {
-    if (w->geometry() != QRect(m.left, m.top, m.width, m.height))
+    if (!ownsGeometry_ && w->geometry() != QRect(m.left, m.top, m.width, m.height))
         w->setGeometry(m.left, m.top, m.width, m.height);
     if (w->isHidden() == m.visible) w->setVisible(m.visible);
     // The control's own flag, whatever its window's state.
@@ -141,7 +160,9 @@ QFont fittedFont(const QLabel* w, const QString& text, QFont font) {
         // A wrapped text keeps to the lines its label has room for.
         const QRect box = w->contentsRect();
         auto height = [&](const QFont& f) {
-            return QFontMetrics(f).boundingRect(QRect(0, 0, box.width(), 100000), Qt::TextWordWrap, text).height();
+            return QFontMetrics(f)
+                .boundingRect(QRect(0, 0, box.width(), 100000), Qt::TextWordWrap, text)
+                .height();
         };
         while (font.pixelSize() > 7 && height(font) > box.height())
             font.setPixelSize(font.pixelSize() - 1);
@@ -200,7 +221,8 @@ ClickLabel* Form::label(Label& m, const QString& name, QWidget* parent) {
             // Wrapped texts read from the top; a single line sits in the middle of its row.
             w->setAlignment(Qt::AlignLeft | (m.wordWrap ? Qt::AlignTop : Qt::AlignVCenter));
         }
-        if (seen.text != m.text || !(seen.font == m.font) || !(seen.color == m.color) || seen.size != w->size()) {
+        if (seen.text != m.text || !(seen.font == m.font) || !(seen.color == m.color) ||
+            seen.size != w->size()) {
             seen = {m.text, m.font, m.color, w->size()};
             syncText(w, QString::fromStdString(m.text), m.font, m.color);
         }
@@ -380,6 +402,7 @@ void Form::onClick(QAbstractButton* w, std::function<void(World&)> handler) {
 void Form::sync() {
     for (auto& s : syncs_)
         s();
+    if (ownsGeometry_) layOut();
 
     // Stacking among siblings: creation order, then the order in which controls were brought to the front.
     std::stable_sort(stacked_.begin(), stacked_.end(),
@@ -405,7 +428,7 @@ void Form::sync() {
             }
         }
         if (!isVisible()) {
-            if (placement_ == Placement::Maximized) {
+            if (placement_ != Placement::Centred) {
                 if (QScreen* screen = QGuiApplication::primaryScreen())
                     setGeometry(screen->availableGeometry());
                 showMaximized();
@@ -424,6 +447,15 @@ void Form::sync() {
     } else if (isVisible()) {
         hide();
     }
+}
+
+void Form::keyPressEvent(QKeyEvent* e) {
+    if (keyPressed(e)) return;
+    if (e->key() == Qt::Key_Escape && escape_) {
+        handle(escape_);
+        return;
+    }
+    QMainWindow::keyPressEvent(e);
 }
 
 void Form::closeEvent(QCloseEvent* e) {

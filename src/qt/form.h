@@ -22,7 +22,9 @@ namespace cv::qt {
 class PictureLoader;
 
 // How a window sits on the desktop.
-enum class Placement { Centred, Maximized };
+// How a window sits on the desktop: centred at its layout's size; maximized with its layout centred on
+// black; maximized with its controls laid out over the width it has.
+enum class Placement { Centred, MaximizedCentred, Maximized };
 
 class Form : public QMainWindow {
     Q_OBJECT
@@ -64,7 +66,23 @@ class Form : public QMainWindow {
     void onClick(QAbstractButton* w, std::function<void(World&)> handler);
     void onClick(QRadioButton* w, std::function<void(World&)> handler);
 
+    // A redraw of the form's own beyond the builders' (widgets it makes itself).
+    void addSync(std::function<void()> sync) { syncs_.push_back(std::move(sync)); }
+    // What Escape does on this window, as its own close control does; nothing when not set.
+    void onEscape(std::function<void(World&)> handler) { escape_ = std::move(handler); }
+    void keyPressEvent(QKeyEvent* e) override;
+    // The keys of a window's own; true when the key was used.
+    virtual bool keyPressed(QKeyEvent*) { return false; }
+    World& world() { return dispatcher_.world(); }
+    // Whether a control of the model shows and takes a click now.
+    static bool usable(const Control& c) { return c.visible && c.enabled; }
+
     void closeEvent(QCloseEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+    // For a window that lays its controls out itself: their places are not copied from the model.
+    void ownGeometry() { ownsGeometry_ = true; }
+    // Called after every redraw and resize, for a window that lays out its own controls.
+    virtual void layOut() {}
     // What closing the window through its title bar does: a window with a close button is hidden;
     // one without (Alt+F4 still asks) stays, so that no screen the game waits on can vanish.
     virtual void closeRequested(World& w);
@@ -79,6 +97,9 @@ class Form : public QMainWindow {
 
     Window& model_;
     Placement placement_;
+    std::function<void(World&)> escape_;
+    bool ownsGeometry_ = false;
+    QWidget* holder_ = nullptr; // around the layout of a maximized, centred window
     QWidget* canvas_;
     int raiseSeen_ = 0;
     int lowerSeen_ = 0;

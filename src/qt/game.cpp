@@ -75,6 +75,8 @@ Game::Game(Services services)
     add("createform", world_.createform.window, [&d, &p] { return new Tcreateform(d, p); });
     add("InvForm", world_.InvForm.window, [&d, &p] { return new TInvForm(d, p); });
     add("Vesk", world_.Vesk.window, [&d, &p] { return new TVesk(d, p); });
+    // Not one of the twelve: the story log behind the game screen's "Просмотреть весь разговор".
+    add("storylog", world_.storylog.window, [&d, &p] { return new TStoryLog(d, p); });
     dispatcher_.sync = [this] { syncWindows(); };
 
     // What the game screen does when it is created runs at start-up, in its place after the first

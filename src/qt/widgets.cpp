@@ -31,6 +31,24 @@ void PictureView::showImage(const QImage& image, const QString& file) {
     setPixmap(QPixmap::fromImage(image));
 }
 
+void PictureView::paintEvent(QPaintEvent* e) {
+    ClickLabel::paintEvent(e);
+    if (!focusFrame_ || !hasFocus()) return;
+    QPainter p(this);
+    p.setPen(QPen(QColor(0, 255, 0), 2));
+    p.drawRect(rect().adjusted(1, 1, -1, -1));
+}
+
+void PictureView::focusInEvent(QFocusEvent* e) {
+    ClickLabel::focusInEvent(e);
+    update();
+}
+
+void PictureView::focusOutEvent(QFocusEvent* e) {
+    ClickLabel::focusOutEvent(e);
+    update();
+}
+
 void GameList::mouseReleaseEvent(QMouseEvent* e) {
     QListWidget::mouseReleaseEvent(e);
     if (e->button() != Qt::LeftButton) return;
@@ -38,6 +56,19 @@ void GameList::mouseReleaseEvent(QMouseEvent* e) {
 }
 
 void GameList::keyPressEvent(QKeyEvent* e) {
+    // The list moves with the arrows and the paging keys; every other key is its window's.
+    switch (e->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+        break;
+    default:
+        e->ignore();
+        return;
+    }
     const int before = currentRow();
     QListWidget::keyPressEvent(e);
     if (currentRow() != before && currentRow() >= 0) emit picked(currentRow());

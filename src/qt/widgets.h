@@ -33,9 +33,17 @@ class PictureView : public ClickLabel {
     // The file last loaded into it, relative to the asset root ("" for the layout's own pictures).
     QString file() const { return file_; }
     void showImage(const QImage& image, const QString& file);
+    // A green frame round the picture while it has the keyboard's focus (the map's places).
+    void setFocusFrame(bool on) { focusFrame_ = on; }
+
+  protected:
+    void paintEvent(QPaintEvent* e) override;
+    void focusInEvent(QFocusEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
 
   private:
     QString file_;
+    bool focusFrame_ = false;
 };
 
 // A list whose line the player picks with a click or the arrow keys: `picked` reports the line.

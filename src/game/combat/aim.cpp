@@ -86,13 +86,13 @@ void readyClick(World& w) {
         // The bonus is set before the roll, so that it counts for this attack's critical roll.
         c.aimBonus = partOf(part).aimBonus;
         c.attackerSide = 2;
-        w.battle.warn.text = "ДемоИгрок бьёт.";
+        showFightMessage(w, "ДемоИгрок бьёт.");
         c.lastDamage = resolveAttack(w, c.playerMaxDamage, c.playerMinDamage,
                                      aimedChance(c.playerHitChance, part), c.enemy.hitPenalty);
         c.enemy.enemyHp -= c.lastDamage;
         if (partOf(part).effect && c.lastDamage > 0 && w.roll(1, 99) < 25) {
             cripple(c.enemy, part);
-            w.battle.warn.text = w.battle.ename.text + " " + partOf(part).effect;
+            showFightMessage(w, w.battle.ename.text + " " + partOf(part).effect);
         }
         updateEnemyCondition(w);
         break;

@@ -50,7 +50,7 @@ int labelNumber(const std::string& text) {
 }
 
 void refuse(World& w, const char* message) {
-    w.battle.warn.text = message;
+    showFightMessage(w, message);
 }
 
 } // namespace
@@ -165,7 +165,7 @@ void readyClick(World& w) {
             refuse(w, "Нет патронов.");
         } else if (b.dis.value <= labelNumber(b.dal.text) && b.tp.value >= c.attackApCost) {
             b.epic.cursor = Cursor::Cross;
-            b.warn.text = "Выберете цель...";
+            showFightMessage(w, "Выберете цель...");
             b.epic.hint = std::to_string(c.playerHitChance) + "%";
             c.aimedAttack = position == 7 || position == 9 ? 1 : 0;
         } else {
@@ -251,7 +251,7 @@ void Timer1Timer(World& w) {
         stopTimer(b.Timer1);
         enableCombatScreen(w);
     } else {
-        b.warn.text = b.ename.text + " " + "атакует";
+        showFightMessage(w, b.ename.text + " " + "атакует");
         // The enemy's attack speaks as the enemy, even if the player attacked in between.
         c.attackerSide = 1;
         c.lastDamage = resolveAttack(w, c.enemy.enemyMaxDamage, c.enemy.enemyMinDamage,
@@ -262,7 +262,7 @@ void Timer1Timer(World& w) {
             b.choose.visible = false;
             b.ready.visible = false;
             b.endt.visible = false;
-            b.warn.text = "Вы были загрызены досмерти.";
+            showFightMessage(w, "Вы были загрызены досмерти.");
             b.lose.visible = true;
         }
         showFightHitPoints(w, b.hp.value);
@@ -282,7 +282,7 @@ void Timer1Timer(World& w) {
 }
 
 void hitTimer(World& w) {
-    w.battle.warn.text = w.combat.pendingHitMessage;
+    showFightMessage(w, w.combat.pendingHitMessage);
     enableCombatScreen(w);
     stopTimer(w.battle.hit);
 }

@@ -8,6 +8,7 @@
 #include "../assets/assets.h"
 #include "../character/sheet.h"
 #include "../clock.h"
+#include "../story/storylog.h"
 #include "../world.h"
 
 namespace cv {
@@ -136,6 +137,11 @@ void fillWeapon(World& w, int slot, bool fullSet) {
 
 } // namespace
 
+void showFightMessage(World& w, const std::string& text) {
+    w.battle.warn.text = text;
+    logLine(w, LogEntry::Fight, text);
+}
+
 ItemId weaponInUse(const World& w) {
     const int slot = w.combat.activeWeaponSlot;
     return slot == 0 ? itNone : w.inventory.invItem[static_cast<std::size_t>(slot)];
@@ -217,7 +223,7 @@ int resolveAttack(World& w, int maxDamage, int minDamage, int hitChance, int pen
 void playerAttack(World& w, int chance) {
     auto& c = w.combat;
     c.attackerSide = 2;
-    w.battle.warn.text = "ДемоИгрок бьёт.";
+    showFightMessage(w, "ДемоИгрок бьёт.");
     c.lastDamage = resolveAttack(w, c.playerMaxDamage, c.playerMinDamage, chance, c.enemy.hitPenalty);
     c.enemy.enemyHp -= c.lastDamage;
     updateEnemyCondition(w);
@@ -238,7 +244,7 @@ void updateEnemyCondition(World& w) {
         b.epic.visible = false;
         b.choose.visible = false;
         b.ready.visible = false;
-        b.warn.text = "Победа!";
+        showFightMessage(w, "Победа!");
         b.esos.text = "Мёртв";
         b.vict.visible = true;
         b.endt.visible = false;

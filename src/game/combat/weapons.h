@@ -2,6 +2,8 @@
 // of a chosen attack, the to-hit, damage and critical rolls, and the enemy's condition after an attack.
 #pragma once
 
+#include <string>
+
 #include "../inventory/store.h"
 
 namespace cv {
@@ -21,6 +23,9 @@ void playerAttack(World& w, int chance);
 void updateEnemyCondition(World& w);
 // The weapon switch behind the disabled "Сменить оружие": the other hand, and the weapon's full set.
 void switchHand(World& w);
+
+// Writes the fight's message line, which the story log keeps too.
+void showFightMessage(World& w, const std::string& text);
 
 // The item in the slot of the weapon in use, itNone for bare hands.
 ItemId weaponInUse(const World& w);

@@ -2,6 +2,7 @@
 #include "conversations.h"
 
 #include "../story/gamescreen.h"
+#include "../story/storylog.h"
 #include "../world.h"
 
 namespace cv {
@@ -21,6 +22,7 @@ void answerClick(World& w, int answer) {
     if (!answerVisible(w, answer)) return;
     for (const TalkEntry& e : allTalk())
         if (e.answer == answer && e.location == w.story.curLocation && e.step == w.story.curStep) {
+            logLine(w, LogEntry::Answer, answerText(w, answer));
             fx::run(w, e.effects);
             return;
         }

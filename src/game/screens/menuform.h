@@ -19,8 +19,8 @@ struct Auth {
 
 struct Help {
     Window window;
-    Label ca, heading1, heading2; // title and the headings over the two memos
-    Label Memo1, Memo2;
+    Label ca, heading1, heading2, heading3; // title and the headings over the memos
+    Label Memo1, Memo2, Memo3;              // about the game, playing it, its keys
     Help();
 };
 

@@ -263,3 +263,22 @@ Vesk::Vesk() {
 }
 
 } // namespace cv::screens
+
+namespace cv::screens {
+
+StoryLog::StoryLog() {
+    window.caption = "Весь разговор";
+    window.width = 640;
+    window.height = 480;
+    Label1.place(16, 10, 608, 20);
+    Label1.text = "Всё, что было сказано в этой игре";
+    Label1.font = Font{"MS Sans Serif", 15, true};
+    // The log grows downwards; its window scrolls it.
+    text.place(16, 40, 608, 392);
+    text.wordWrap = true;
+    text.font = Font{"MS Sans Serif", 13, true};
+    close.place(520, 444, 104, 24);
+    close.caption = "Закрыть";
+}
+
+} // namespace cv::screens

@@ -98,3 +98,16 @@ struct Vesk {
 };
 
 } // namespace cv::screens
+
+namespace cv::screens {
+
+// Everything said in this game so far, behind the game screen's "Просмотреть весь разговор".
+struct StoryLog {
+    Window window;
+    Label Label1; // heading
+    Label text;   // the log, newest at the bottom
+    Button close; // "Закрыть"
+    StoryLog();
+};
+
+} // namespace cv::screens

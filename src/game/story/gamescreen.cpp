@@ -11,6 +11,7 @@
 #include "map.h"
 #include "questlog.h"
 #include "scene.h"
+#include "storylog.h"
 
 namespace cv {
 
@@ -106,6 +107,7 @@ void loadBackground(World& w, const std::string& path) {
 
 void setStoryText(World& w, int label, const std::string& text) {
     (label == 1 ? w.Gameform.m1 : w.Gameform.m2).text = text;
+    logLine(w, LogEntry::Story, text);
 }
 
 const std::string& storyText(const World& w, int label) {
@@ -153,6 +155,7 @@ void setConfirmVisible(World& w, bool visible) {
 
 void setPartnerLine(World& w, const std::string& text) {
     w.Gameform.rep.text = text;
+    logLine(w, LogEntry::Partner, text);
 }
 
 void setAnswerText(World& w, int answer, const std::string& text) {

@@ -3,6 +3,7 @@
 
 #include "../inventory/items.h"
 #include "../world.h"
+#include "storylog.h"
 
 namespace cv {
 
@@ -19,6 +20,7 @@ void resetStory(World& w) {
         flags[f] = 0;
     w.caughtCount = 0;
     clearInventory(w);
+    clearStoryLog(w);
 }
 
 int checkThreshold(const World& w, Check check) {

@@ -97,6 +97,10 @@ Tcreateform::Tcreateform(Dispatcher& d, PictureLoader& p)
     label(f.scribe, "scribe");
     label(f.lb3, "lb3");
     picture(f.Image3, "Image3");
+    // On the sheet, Escape does what its accept does there: the screens behind take input again.
+    onEscape([](World& w) {
+        if (w.character.characterInPlay == 1) acceptClick(w);
+    });
 }
 
 } // namespace cv::qt

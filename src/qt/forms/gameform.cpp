@@ -1,18 +1,20 @@
 // The game screen's window: story text, choices, conversation lines, side buttons and the menu bar.
 #include "gameform.h"
 
+#include <QKeyEvent>
 #include <QMenuBar>
 #include <QRadioButton>
 
 #include "game/dialogue/conversations.h"
 #include "game/shell/shell.h"
 #include "game/story/gamescreen.h"
+#include "game/story/storylog.h"
 
 namespace cv::qt {
 
 TGameform::TGameform(Dispatcher& d, PictureLoader& p)
     : Form(d, p, d.world().Gameform.window, "Gameform", Qt::Window | Qt::FramelessWindowHint,
-           Placement::Maximized) {
+           Placement::MaximizedCentred) {
     auto& g = d.world().Gameform;
     picture(g.fon, "fon");
     label(g.m1, "m1");
@@ -38,7 +40,7 @@ TGameform::TGameform(Dispatcher& d, PictureLoader& p)
         ClickLabel* a = label(g.a[i], QString("a%1").arg(i + 1));
         if (i < 4) onClick(a, answers[i]);
     }
-    picture(g.pros, "pros", "pros");
+    onClick(picture(g.pros, "pros", "pros"), prosClick);
     onClick(button(g.mapb, "mapb"), mapbClick);
     onClick(button(g.BitBtn2, "BitBtn2"), characterClick);
     onClick(button(g.BitBtn3, "BitBtn3"), veskClick);
@@ -55,6 +57,29 @@ TGameform::TGameform(Dispatcher& d, PictureLoader& p)
     QMenu* help = bar->addMenu("Помощь!!!");
     connect(help->addAction("Помощь!!!"), &QAction::triggered, this, [this] { handle(helpClick); });
     setMenuBar(bar);
+}
+
+bool TGameform::keyPressed(QKeyEvent* e) {
+    const auto& g = world().Gameform;
+    const int digit = e->key() - Qt::Key_0;
+    const bool enter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
+    if (g.choose.visible) {
+        if (digit >= 1 && digit <= 5 && usable(g.c[static_cast<std::size_t>(digit - 1)])) {
+            handle([digit](World& w) { choiceClick(w, digit); });
+            return true;
+        }
+        if (enter && usable(g.ready)) {
+            handle(readyClick);
+            return true;
+        }
+        return false;
+    }
+    if (digit >= 1 && digit <= 4 && g.a[static_cast<std::size_t>(digit - 1)].visible) {
+        const std::function<void(World&)> answers[4] = {answer1, answer2, answer3, answer4};
+        handle(answers[digit - 1]);
+        return true;
+    }
+    return false;
 }
 
 } // namespace cv::qt

@@ -9,6 +9,10 @@ class TGameform : public Form {
     Q_OBJECT
   public:
     TGameform(Dispatcher& d, PictureLoader& p);
+
+  protected:
+    // 1 … 5 select a choice and Enter confirms it; in a conversation 1 … 4 click an answer.
+    bool keyPressed(QKeyEvent* e) override;
 };
 
 } // namespace cv::qt

@@ -1,13 +1,21 @@
 // Windows of the village map, the fight, the aimed attack, the inventory and the wrist computer.
 #include "otherforms.h"
 
+#include <QKeyEvent>
 #include <QLabel>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTimer>
+#include <cstdlib>
+
+#include "../look.h"
 
 #include "game/combat/aim.h"
 #include "game/combat/battle.h"
 #include "game/inventory/screen.h"
 #include "game/story/map.h"
 #include "game/story/questlog.h"
+#include "game/story/storylog.h"
 
 namespace cv::qt {
 
@@ -26,11 +34,62 @@ Tmapform::Tmapform(Dispatcher& d, PictureLoader& p)
     label(m.Label1, "Label1");
     for (int i = 0; i < 16; ++i) {
         PictureView* place = picture(m.place[i], name(screens::kPlaceNames[i]));
-        if (i == screens::kMapBack)
-            onClick(place, mapBackClick);
-        else
-            onClick(place, [i](World& w) { enterLocation(w, i + 1); });
+        place->setFocusPolicy(Qt::StrongFocus);
+        place->setFocusFrame(true);
+        std::function<void(World&)> h = mapBackClick;
+        if (i != screens::kMapBack) h = [i](World& w) { enterLocation(w, i + 1); };
+        onClick(place, h);
+        places_.emplace_back(place, h);
     }
+    onEscape(mapBackClick);
+}
+
+void Tmapform::showEvent(QShowEvent* e) {
+    Form::showEvent(e);
+    if (!focusWidget() || !focusWidget()->hasFocus()) places_.front().first->setFocus(Qt::OtherFocusReason);
+}
+
+bool Tmapform::keyPressed(QKeyEvent* e) {
+    QWidget* focused = focusWidget();
+    if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
+        for (const auto& [place, h] : places_)
+            if (place == focused) {
+                handle(h);
+                return true;
+            }
+        return false;
+    }
+    // The arrows go to the nearest place that way.
+    QPoint way;
+    switch (e->key()) {
+    case Qt::Key_Left:
+        way = {-1, 0};
+        break;
+    case Qt::Key_Right:
+        way = {1, 0};
+        break;
+    case Qt::Key_Up:
+        way = {0, -1};
+        break;
+    case Qt::Key_Down:
+        way = {0, 1};
+        break;
+    default:
+        return false;
+    }
+    const QPoint from = focused ? focused->geometry().center() : QPoint(0, 0);
+    PictureView* best = nullptr;
+    double bestCost = 0;
+    for (const auto& [place, h] : places_) {
+        const QPoint d = place->geometry().center() - from;
+        const int along = d.x() * way.x() + d.y() * way.y();
+        if (place == focused || along <= 0) continue;
+        const int across = std::abs(d.x() * way.y()) + std::abs(d.y() * way.x());
+        const double cost = along + 2.0 * across;
+        if (!best || cost < bestCost) best = place, bestCost = cost;
+    }
+    if (best) best->setFocus(Qt::OtherFocusReason);
+    return true;
 }
 
 Tbattle::Tbattle(Dispatcher& d, PictureLoader& p)
@@ -85,6 +144,28 @@ Tbattle::Tbattle(Dispatcher& d, PictureLoader& p)
     onClick(button(b.BitBtn1, "BitBtn1"), battle::BitBtn1Click);
 }
 
+void Tbattle::showEvent(QShowEvent* e) {
+    Form::showEvent(e);
+    if (QWidget* list = findChild<GameList*>("choose")) list->setFocus(Qt::OtherFocusReason);
+}
+
+bool Tbattle::keyPressed(QKeyEvent* e) {
+    const auto& b = world().battle;
+    if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
+        if (b.epic.cursor == Cursor::Cross && usable(b.epic))
+            handle(battle::epicClick);
+        else if (usable(b.ready))
+            handle(battle::readyClick);
+        return true;
+    }
+    // E, wherever the keyboard's letters lie (У in the Russian layout).
+    if ((e->key() == Qt::Key_E || e->text().toLower() == QString::fromUtf8("у")) && usable(b.endt)) {
+        handle(battle::endtClick);
+        return true;
+    }
+    return false;
+}
+
 Taccform::Taccform(Dispatcher& d, PictureLoader& p)
     : Form(d, p, d.world().accform.window, "accform",
            Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
@@ -98,6 +179,21 @@ Taccform::Taccform(Dispatcher& d, PictureLoader& p)
         label(a.t[i], QString("t%1").arg(i + 1), pric);
     }
     onClick(button(a.ready, "ready", pric), accform::readyClick);
+}
+
+bool Taccform::keyPressed(QKeyEvent* e) {
+    const auto& a = world().accform;
+    const int digit = e->key() - Qt::Key_0;
+    if (digit >= 1 && digit <= 5 && usable(a.b[static_cast<std::size_t>(digit - 1)])) {
+        const auto part = static_cast<BodyPart>(digit);
+        handle([part](World& w) { accform::bClick(w, part); });
+        return true;
+    }
+    if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && usable(a.ready)) {
+        handle(accform::readyClick);
+        return true;
+    }
+    return false;
 }
 
 TInvForm::TInvForm(Dispatcher& d, PictureLoader& p)
@@ -149,6 +245,7 @@ TInvForm::TInvForm(Dispatcher& d, PictureLoader& p)
         label(f.fixed[i], QString("fx%1").arg(i + 1));
     label(f.itext, "itext");
     onClick(picture(f.Image2, "Image2", "cancel"), inv::Image2Click);
+    onEscape(inv::Image2Click);
 }
 
 TVesk::TVesk(Dispatcher& d, PictureLoader& p) : Form(d, p, d.world().Vesk.window, "Vesk", kFrameless) {
@@ -159,6 +256,41 @@ TVesk::TVesk(Dispatcher& d, PictureLoader& p) : Form(d, p, d.world().Vesk.window
     onClick(label(v.ar, "ar"), vesk::arClick);
     for (int i = 0; i < 5; ++i)
         label(v.z[i], QString("z%1").arg(i + 1));
+    onEscape(vesk::Image2Click);
+}
+
+TStoryLog::TStoryLog(Dispatcher& d, PictureLoader& p)
+    : Form(d, p, d.world().storylog.window, "storylog", kFrameless) {
+    auto& m = d.world().storylog;
+    label(m.Label1, "Label1");
+    // The log grows; it scrolls within its place, newest at the bottom.
+    auto* scroll = new QScrollArea(canvas());
+    scroll->setObjectName("scroll");
+    scroll->setGeometry(m.text.left, m.text.top, m.text.width, m.text.height);
+    scroll->setWidgetResizable(true);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setFocusPolicy(Qt::StrongFocus);
+    auto* text = new QLabel;
+    text->setObjectName("text");
+    text->setWordWrap(true);
+    text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    text->setTextFormat(Qt::PlainText);
+    text->setFont(toQFont(m.text.font));
+    text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    scroll->setWidget(text);
+    addSync([text, scroll, &m] {
+        const QString now = QString::fromStdString(m.text.text);
+        if (text->text() != now) {
+            text->setText(now);
+            text->adjustSize();
+            scroll->verticalScrollBar()->setValue(scroll->verticalScrollBar()->maximum());
+            QTimer::singleShot(0, scroll, [scroll] {
+                scroll->verticalScrollBar()->setValue(scroll->verticalScrollBar()->maximum());
+            });
+        }
+    });
+    onClick(button(m.close, "close"), storyLogClose);
+    onEscape(storyLogClose);
 }
 
 } // namespace cv::qt

@@ -1,6 +1,10 @@
 // Windows of the village map, the fight, the aimed attack, the inventory and the wrist computer.
 #pragma once
 
+#include <functional>
+#include <utility>
+#include <vector>
+
 #include "../form.h"
 
 namespace cv::qt {
@@ -9,18 +13,36 @@ class Tmapform : public Form {
     Q_OBJECT
   public:
     Tmapform(Dispatcher& d, PictureLoader& p);
+
+  protected:
+    // Tab and the arrow keys move between the places, Enter enters the one with the focus.
+    bool keyPressed(QKeyEvent* e) override;
+    void showEvent(QShowEvent* e) override;
+
+  private:
+    std::vector<std::pair<PictureView*, std::function<void(World&)>>> places_;
 };
 
 class Tbattle : public Form {
     Q_OBJECT
   public:
     Tbattle(Dispatcher& d, PictureLoader& p);
+
+  protected:
+    // The arrow keys pick an entry, Enter does it (or attacks the enemy in the targeting mode), E ends
+    // the turn.
+    bool keyPressed(QKeyEvent* e) override;
+    void showEvent(QShowEvent* e) override;
 };
 
 class Taccform : public Form {
     Q_OBJECT
   public:
     Taccform(Dispatcher& d, PictureLoader& p);
+
+  protected:
+    // 1 … 5 pick a body part, Enter strikes.
+    bool keyPressed(QKeyEvent* e) override;
 };
 
 class TInvForm : public Form {
@@ -33,6 +55,13 @@ class TVesk : public Form {
     Q_OBJECT
   public:
     TVesk(Dispatcher& d, PictureLoader& p);
+};
+
+// Everything said in this game so far, scrollable.
+class TStoryLog : public Form {
+    Q_OBJECT
+  public:
+    TStoryLog(Dispatcher& d, PictureLoader& p);
 };
 
 } // namespace cv::qt

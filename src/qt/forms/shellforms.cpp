@@ -38,11 +38,21 @@ Thelp::Thelp(Dispatcher& d, PictureLoader& p)
                Qt::WindowCloseButtonHint,
            Placement::Maximized) {
     auto& h = d.world().help;
-    label(h.ca, "ca");
-    label(h.heading1, "Label1");
-    label(h.heading2, "Label2");
-    label(h.Memo1, "Memo1");
-    label(h.Memo2, "Memo2");
+    ownGeometry();
+    flow_ = {label(h.ca, "ca"),           label(h.heading1, "Label1"), label(h.Memo1, "Memo1"),
+             label(h.heading2, "Label2"), label(h.Memo2, "Memo2"),     label(h.heading3, "Label3"),
+             label(h.Memo3, "Memo3")};
+    onEscape([](World& w) { cv::hide(w.help.window); });
+}
+
+void Thelp::layOut() {
+    const int width = std::max(canvas()->width(), 400) - 32;
+    int top = 8;
+    for (QLabel* l : flow_) {
+        const int height = l->wordWrap() ? l->heightForWidth(width) : l->sizeHint().height();
+        l->setGeometry(16, top, width, height);
+        top += height + 10;
+    }
 }
 
 Tfonts::Tfonts(Dispatcher& d, PictureLoader& p)

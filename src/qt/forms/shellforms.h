@@ -1,6 +1,8 @@
 // Windows of the start-up screens: the main menu, credits, help and the font dialog's host.
 #pragma once
 
+#include <vector>
+
 #include "../form.h"
 
 namespace cv::qt {
@@ -24,6 +26,13 @@ class Thelp : public Form {
     Q_OBJECT
   public:
     Thelp(Dispatcher& d, PictureLoader& p);
+
+  protected:
+    // The title, the headings and the memos one under another, as wide as the window is.
+    void layOut() override;
+
+  private:
+    std::vector<QLabel*> flow_;
 };
 
 class Tfonts : public Form {
