@@ -1,12 +1,18 @@
 #!/usr/bin/env bash
 # Shared set-up for ./play and ./check: installs missing Debian packages, configures and builds.
-# Usage: setup.sh [TARGET ...]   (no target: everything, the tests and benchmarks included)
+# Usage: setup.sh [--tests] [TARGET ...]   (no target: everything, the tests and benchmarks included)
 set -euo pipefail
 
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD="$ROOT/build"
+# What the game needs to build and run, and with --tests what the tests need besides.
 PACKAGES=(cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev libgtest-dev libgmock-dev
           libbenchmark-dev fonts-dejavu-core fonts-dejavu-extra)
+TEST_PACKAGES=(xvfb xauth at-spi2-core dbus-daemon python3-pyatspi desktop-file-utils)
+if [ "${1:-}" = "--tests" ]; then
+    shift
+    PACKAGES+=("${TEST_PACKAGES[@]}")
+fi
 
 missing_packages() {
     local p

@@ -14,6 +14,7 @@
 #include <QSignalBlocker>
 #include <algorithm>
 
+#include "accessible.h"
 #include "look.h"
 #include "pictureloader.h"
 
@@ -85,6 +86,7 @@ Form::Form(Dispatcher& dispatcher, PictureLoader& pictures, Window& model, const
     : QMainWindow(nullptr, flags), dispatcher_(dispatcher), pictures_(pictures), model_(model),
       placement_(placement) {
     installInputGate();
+    installAccessibility();
     setObjectName(name);
     setWindowTitle(QString::fromStdString(model.caption));
     // Hints show over any window of the game, not only the active one.
@@ -135,6 +137,8 @@ void Form::syncControl(QWidget* w, const Control& m) {
     if (hintSeen != m.hint || (m.hint.empty() && !w->toolTip().isEmpty())) {
         hintSeen = m.hint;
         w->setToolTip(QString::fromStdString(m.hint));
+        // A picture has no caption: screen readers name it by its hint.
+        if (qobject_cast<PictureView*>(w)) w->setAccessibleName(w->toolTip());
     }
     if (w->cursor().shape() != toShape(m.cursor)) w->setCursor(toShape(m.cursor));
 }
@@ -175,7 +179,11 @@ QFont fittedFont(const QLabel* w, const QString& text, QFont font) {
 
 // Text, font and colour of a label, touched only when they change.
 void syncText(QLabel* w, const QString& text, const Font& font, const Color& color) {
-    if (w->text() != text) w->setText(text);
+    if (w->text() != text) {
+        w->setText(text);
+        // The story's texts, the partner's line and the fight's message are announced as they come.
+        if (w->property("announce").toBool() && !text.isEmpty()) announce(w);
+    }
     // The fitting is measured again only when the text, the font or the label's size changes.
     const QString key = text + '|' + QString::fromStdString(font.family) + '|' +
                         QString::number(font.pixelSize) + (font.bold ? "b|" : "|") +

@@ -12,6 +12,14 @@
 namespace cv::qt {
 
 QImage layoutImage(const QString& name) {
+    // A high-density screen gets the picture drawn at twice the density.
+    if (qApp->devicePixelRatio() > 1.0) {
+        QImage dense(":/layout/" + name + "@2x.png");
+        if (!dense.isNull()) {
+            dense.setDevicePixelRatio(2);
+            return dense;
+        }
+    }
     // "CVR1", width, height, then rows of 32-bit pixels, as the picture maker writes them.
     const QResource resource(":/layout/" + name + ".raw");
     const uchar* data = resource.data();

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QImageReader>
 
 namespace cv::qt {
@@ -124,6 +125,20 @@ void PictureLoader::load(const std::string& path) {
 
 QImage PictureLoader::image(const std::string& path) {
     if (path.empty()) return {};
+    // On a high-density screen the "@2x" picture beside the file, where there is one.
+    if (qApp && qApp->devicePixelRatio() > 1.0) {
+        const QString relative = QString::fromStdString(path);
+        const int dot = int(relative.lastIndexOf('.'));
+        const QString dense = relative.left(dot) + "@2x" + relative.mid(dot);
+        if (QFileInfo::exists(resolve(dense))) {
+            try {
+                QImage image = decode(dense.toStdString());
+                image.setDevicePixelRatio(2);
+                return image;
+            } catch (const PictureError&) {
+            }
+        }
+    }
     try {
         return decode(path);
     } catch (const PictureError&) {

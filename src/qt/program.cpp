@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QTimer>
 #include <QTranslator>
+#include <cstdio>
 #include <random>
 
 #include "look.h"
@@ -28,6 +29,8 @@ class RandomRng : public Rng {
 class MessageBoxSink : public MessageSink {
   public:
     void showMessage(const QString& text) override {
+        // Also where a terminal that started the game shows it.
+        std::fprintf(stderr, "cindervale: %s\n", text.toUtf8().constData());
         ensureStyleSheet();
         QMessageBox::critical(QApplication::activeWindow(), "Cindervale", text);
     }

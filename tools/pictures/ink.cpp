@@ -8,8 +8,22 @@
 
 namespace pictures::ink {
 
+namespace {
+qreal density = 1;
+} // namespace
+
+void setDensity(qreal pixelsPerPoint) {
+    density = pixelsPerPoint;
+}
+
+qreal currentDensity() {
+    return density;
+}
+
 QImage canvas(int width, int height) {
-    QImage image(width, height, QImage::Format_RGB32);
+    // At a higher density the picture has more pixels, and its painters still draw in the layout's points.
+    QImage image(qRound(width * density), qRound(height * density), QImage::Format_RGB32);
+    image.setDevicePixelRatio(density);
     image.fill(black());
     return image;
 }
@@ -95,7 +109,11 @@ void solid(QPainter& painter, const QPainterPath& shape, qreal outline) {
     painter.restore();
 }
 
-void hush(QImage& image, const QRect& box, int level, int feather) {
+void hush(QImage& image, const QRect& layoutBox, int level, int layoutFeather) {
+    const qreal d = image.devicePixelRatio();
+    const QRect box(qRound(layoutBox.left() * d), qRound(layoutBox.top() * d), qRound(layoutBox.width() * d),
+                    qRound(layoutBox.height() * d));
+    const int feather = qRound(layoutFeather * d);
     for (int y = 0; y < image.height(); ++y) {
         QRgb* row = reinterpret_cast<QRgb*>(image.scanLine(y));
         const int dy = y < box.top() ? box.top() - y : (y > box.bottom() ? y - box.bottom() : 0);

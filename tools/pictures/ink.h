@@ -28,8 +28,11 @@ inline QColor black() {
     return QColor(0, 0, 0);
 }
 
-// A black picture of the given size.
+// A black picture of the given size in the layout's points, at the current density of pixels.
 QImage canvas(int width, int height);
+// 1 for the pictures of ordinary screens, 2 for those of high-density screens.
+void setDensity(qreal pixelsPerPoint);
+qreal currentDensity();
 
 // Turns on antialiasing for shapes and lettering.
 void prepare(QPainter& painter);

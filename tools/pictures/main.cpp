@@ -1,4 +1,5 @@
 // Entry point of cindervale-pictures: draws every picture of the game into the given folder.
+#include "ink.h"
 #include "pictures.h"
 #include "picturesink.h"
 
@@ -20,15 +21,9 @@ int usage() {
 
 } // namespace
 
-int main(int argc, char* argv[]) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", QByteArray("offscreen"));
-    QGuiApplication app(argc, argv);
+namespace {
 
-    const QStringList args = QGuiApplication::arguments().mid(1);
-    if (args.size() != 1 || args.first().isEmpty()) return usage();
-    const bool listOnly = args.first() == QLatin1String("--list");
-
-    pictures::PictureSink sink(args.first(), listOnly);
+void writeAll(pictures::PictureSink& sink) {
     // Every file of the game's asset table, by what the table says it shows.
     for (const cv::assets::AssetFile& file : cv::assets::assetTable()) {
         using enum cv::assets::AssetKind;
@@ -64,7 +59,29 @@ int main(int argc, char* argv[]) {
     pictures::writeWrist(sink);
     pictures::writeBattle(sink);
     pictures::writeInventory(sink);
+}
 
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", QByteArray("offscreen"));
+    QGuiApplication app(argc, argv);
+
+    const QStringList args = QGuiApplication::arguments().mid(1);
+    if (args.size() != 1 || args.first().isEmpty()) return usage();
+    const bool listOnly = args.first() == QLatin1String("--list");
+
+    pictures::PictureSink sink(args.first(), listOnly);
+    // Every picture twice: for ordinary screens, and at twice the density for high-density ones, which
+    // Qt picks there by the "@2x" in the name.
+    for (const qreal density : {1.0, 2.0}) {
+        pictures::ink::setDensity(density);
+        sink.setDensitySuffix(density == 1.0 ? QString() : QStringLiteral("@2x"));
+        writeAll(sink);
+    }
+    sink.setDensitySuffix({});
+    pictures::ink::setDensity(1);
+    pictures::writeIcon(sink);
     if (listOnly) {
         QTextStream out(stdout);
         for (const QString& name : sink.written())

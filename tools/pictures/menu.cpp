@@ -158,6 +158,17 @@ QImage menuWith(Look look) {
 
 } // namespace
 
+void writeIcon(PictureSink& sink) {
+    // The moth of the title, on black with the game's green frame.
+    QImage image = ink::canvas(256, 256);
+    QPainter p(&image);
+    ink::prepare(p);
+    drawMoth(p, QPointF(128, 128), 220, 6);
+    ink::doubleFrame(p, QRectF(0, 0, 256, 256), 6);
+    p.end();
+    sink.put(QStringLiteral("icon/cindervale.png"), image);
+}
+
 void writeMenu(PictureSink& sink) {
     sink.put(QStringLiteral("layout/menu.raw"), menuWith(Look::Rest));
     sink.put(QStringLiteral("layout/menu_lit.raw"), menuWith(Look::Lit));

@@ -18,6 +18,7 @@ QImage handPicture(const std::string& subject);
 QImage glyphPicture(int value);
 
 // The fixed pictures of the windows' layouts, written under layout/.
+void writeIcon(PictureSink& sink);      // icon/cindervale.png, for the desktop's menus
 void writeMenu(PictureSink& sink);      // layout/menu.raw
 void writeReadyHero(PictureSink& sink); // layout/createf.raw, layout/portrait.raw
 void writeCreation(PictureSink& sink);  // layout/createform.raw

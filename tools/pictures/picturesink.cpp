@@ -27,7 +27,14 @@ bool saveRaw(const QImage& image, const QString& path) {
 
 PictureSink::PictureSink(const QString& outDir, bool dryRun) : outDir_(outDir), dryRun_(dryRun) {}
 
-void PictureSink::put(const QString& relativePath, const QImage& image) {
+void PictureSink::put(const QString& name, const QImage& image) {
+    QString relativePath = name;
+    if (!densitySuffix_.isEmpty()) {
+        const int dot = int(name.lastIndexOf('.'));
+        QString suffix = name.mid(dot);
+        if (suffix == QLatin1String(".raw")) suffix = QStringLiteral(".png");
+        relativePath = name.left(dot) + densitySuffix_ + suffix;
+    }
     written_.append(relativePath);
     if (dryRun_) return;
     if (image.isNull()) {

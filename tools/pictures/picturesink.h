@@ -14,6 +14,9 @@ class PictureSink {
 
     // The format follows the file's suffix: .jpg (quality 95), .bmp or .png.
     void put(const QString& relativePath, const QImage& image);
+    // From now on every file's name carries the density ("talk@2x.jpg"); the layout's own pictures are
+    // then written compressed (PNG), since only high-density screens read them.
+    void setDensitySuffix(const QString& suffix) { densitySuffix_ = suffix; }
 
     // A Qt resource list of every written picture whose path starts with `prefix`, paths relative to it.
     void writeResourceList(const QString& relativePath, const QString& prefix);
@@ -23,6 +26,7 @@ class PictureSink {
 
   private:
     QString outDir_;
+    QString densitySuffix_;
     bool dryRun_;
     QStringList written_;
     QStringList failures_;

@@ -184,6 +184,7 @@ InvForm::InvForm() {
         Picture& v = h == 0 ? v1 : v2;
         v.place(380, top + 2, 90, 60);
         v.cursor = Cursor::Hand;
+        v.hint = h == 0 ? "Первая рука" : "Вторая рука";
         (h == 0 ? w1 : w2) = text(480, top, 144, "Без оружия:");
         (h == 0 ? dam1Caption : dam2Caption) = text(480, top + 20, 44, "Повр.:");
         (h == 0 ? min1 : min2) = text(526, top + 20, 20, "");
@@ -245,8 +246,10 @@ Vesk::Vesk() {
     window.height = 363;
     Image2.place(40, 337, 13, 16);
     Image2.cursor = Cursor::Hand;
+    Image2.hint = "Закрыть";
     Image3.place(40, 255, 13, 16);
     Image3.cursor = Cursor::Hand;
+    Image3.hint = "Места";
     ar.place(201, 39, 120, 16);
     ar.text = "Тарнвель";
     ar.cursor = Cursor::Hand;

@@ -50,12 +50,17 @@ Tcreateform::Tcreateform(Dispatcher& d, PictureLoader& p)
     edit(f.age, "age");
     combo(f.sex, "sex");
 
+    // The buttons have no hints; screen readers name them by what they do.
+    const char* stats[screens::kStatCount] = {"Сила",     "Точность", "Выносливость", "Интеллект",
+                                              "Ловкость", "Удача",    "Обояние"};
     for (int i = 0; i < screens::kStatCount; ++i) {
         picture(f.glyph[i], name(screens::kGlyphNames[i]));
-        onClick(picture(f.raise[i], name(screens::kRaiseNames[i]), "statup"),
-                [i](World& w) { raiseStat(w, i); });
-        onClick(picture(f.lower[i], name(screens::kLowerNames[i]), "statdown"),
-                [i](World& w) { lowerStat(w, i); });
+        PictureView* raise = picture(f.raise[i], name(screens::kRaiseNames[i]), "statup");
+        raise->setAccessibleName(QString("%1: больше").arg(stats[i]));
+        onClick(raise, [i](World& w) { raiseStat(w, i); });
+        PictureView* lower = picture(f.lower[i], name(screens::kLowerNames[i]), "statdown");
+        lower->setAccessibleName(QString("%1: меньше").arg(stats[i]));
+        onClick(lower, [i](World& w) { lowerStat(w, i); });
     }
     edit(f.cpleft, "cpleft");
 
@@ -71,20 +76,26 @@ Tcreateform::Tcreateform(Dispatcher& d, PictureLoader& p)
         onClick(label(f.s[k], QString("s%1").arg(skill)), [skill](World& w) { skillCaptionClick(w, skill); });
         valueLabel(f.skill[k], name(screens::kSkillValueNames[k]));
         label(f.percent[k], QString("pc%1").arg(skill));
-        onClick(picture(f.tagButton[k], name(screens::kTagButtonNames[k]), "tag"),
-                [skill](World& w) { toggleTag(w, skill); });
+        PictureView* tag = picture(f.tagButton[k], name(screens::kTagButtonNames[k]), "tag");
+        tag->setAccessibleName("Метка: " + QString::fromStdString(f.s[k].text));
+        onClick(tag, [skill](World& w) { toggleTag(w, skill); });
     }
     picture(f.tleft, "tleft");
 
     for (int n = 0; n < screens::kTraitCount; ++n) {
         const int trait = n + 1;
         label(f.t[n], QString("t%1").arg(trait));
-        onClick(picture(f.traitButton[n], name(screens::kTraitButtonNames[n]), "trait"),
-                [trait](World& w) { traitButtonClick(w, trait); });
+        PictureView* button = picture(f.traitButton[n], name(screens::kTraitButtonNames[n]), "trait");
+        button->setAccessibleName("Особенность: " + QString::fromStdString(f.t[n].text));
+        onClick(button, [trait](World& w) { traitButtonClick(w, trait); });
     }
 
-    onClick(picture(f.Image2, "Image2", "accept"), acceptClick);
-    onClick(picture(f.Image1, "Image1", "cancel"), cancelClick);
+    PictureView* accept = picture(f.Image2, "Image2", "accept");
+    accept->setAccessibleName("Готово");
+    onClick(accept, acceptClick);
+    PictureView* cancel = picture(f.Image1, "Image1", "cancel");
+    cancel->setAccessibleName("Отмена");
+    onClick(cancel, cancelClick);
 
     onClick(button(f.kil, "kil"), kilClick);
     onClick(button(f.kar, "kar"), karClick);

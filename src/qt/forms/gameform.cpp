@@ -17,10 +17,10 @@ TGameform::TGameform(Dispatcher& d, PictureLoader& p)
            Placement::MaximizedCentred) {
     auto& g = d.world().Gameform;
     picture(g.fon, "fon");
-    label(g.m1, "m1");
-    label(g.m2, "m2");
+    label(g.m1, "m1")->setProperty("announce", true);
+    label(g.m2, "m2")->setProperty("announce", true);
     // The partner's line lies under the choice panel, which hides it in choice mode.
-    label(g.rep, "rep");
+    label(g.rep, "rep")->setProperty("announce", true);
     QFrame* choose = panel(g.choose, "choose");
     label(g.Label1, "Label1", choose);
     for (int i = 0; i < 5; ++i) {

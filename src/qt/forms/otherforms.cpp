@@ -132,7 +132,7 @@ Tbattle::Tbattle(Dispatcher& d, PictureLoader& p)
     label(b.edam, "edam");
     label(b.Label23, "Label23");
     label(b.edal, "edal");
-    label(b.warn, "warn");
+    label(b.warn, "warn")->setProperty("announce", true);
     list(b.choose, "choose", battle::chooseClick);
     onClick(button(b.ready, "ready"), battle::readyClick);
     onClick(button(b.BitBtn3, "BitBtn3"), battle::BitBtn3Click);
