@@ -46,6 +46,16 @@ struct Label : Control {
     bool wordWrap = false;
 };
 
+// A one-line label of the layout: its place, text, colour and font.
+inline Label makeLabel(int left, int top, int width, int height, std::string text, Color color, Font font) {
+    Label l;
+    l.place(left, top, width, height);
+    l.text = std::move(text);
+    l.color = color;
+    l.font = std::move(font);
+    return l;
+}
+
 // A label that shows a whole number; the number is the model, its decimal text is what is drawn.
 struct NumberLabel : Control {
     int value = 0;

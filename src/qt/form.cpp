@@ -149,6 +149,8 @@ namespace {
 bool inkFits(const QLabel* w, const QString& text, const QFont& font) {
     const QFontMetrics fm(font);
     const QRect box = w->contentsRect();
+    // Most texts fit by their line alone; only a tight one needs its glyphs measured.
+    if (fm.horizontalAdvance(text) <= box.width() && fm.ascent() + fm.descent() <= box.height()) return true;
     const int baseline =
         w->contentsRect().top() + (w->contentsRect().height() - fm.ascent() - fm.descent()) / 2 + fm.ascent();
     const QRect ink = fm.tightBoundingRect(text).translated(w->contentsRect().left(), baseline);
@@ -194,8 +196,10 @@ void syncText(QLabel* w, const QString& text, const Font& font, const Color& col
         const QFont f = fittedFont(w, text, toQFont(font));
         if (w->font() != f) w->setFont(f);
     }
+    // Bright green is the palette's own; other colours are set on the label.
     const QString colour = toQColor(color).name();
-    if (w->property("color").toString() != colour) {
+    const QVariant before = w->property("color");
+    if ((before.isValid() || !(color == brightGreen)) && before.toString() != colour) {
         w->setProperty("color", colour);
         setTextColor(w, color);
     }

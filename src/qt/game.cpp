@@ -117,7 +117,15 @@ Form* Game::ensureBuilt(Screen& s) {
 
 Form* Game::form(const QString& name) {
     for (Screen& s : screens_)
-        if (s.name == name) return ensureBuilt(s);
+        if (s.name == name) {
+            Form* f = ensureBuilt(s);
+            // Whoever asks for a window sees it as the game has it now.
+            if (s.stale) {
+                s.stale = false;
+                f->sync();
+            }
+            return f;
+        }
     return nullptr;
 }
 
@@ -142,10 +150,15 @@ int Game::builtCount() const {
 
 void Game::syncWindows() {
     for (Screen& s : screens_) {
-        if (s.form)
+        if (!s.form) {
+            if (s.model->visible) ensureBuilt(s);
+        } else if (s.model->visible || s.form->isVisible()) {
             s.form->sync();
-        else if (s.model->visible)
-            ensureBuilt(s);
+            s.stale = false;
+        } else {
+            // A hidden window is redrawn when it shows again or is asked for.
+            s.stale = true;
+        }
     }
 }
 

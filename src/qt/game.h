@@ -55,6 +55,7 @@ class Game {
         Window* model;
         std::function<Form*()> build;
         std::unique_ptr<Form> form;
+        bool stale = false; // hidden, and not redrawn since the game changed
     };
     Form* ensureBuilt(Screen& s);
     void syncWindows();

@@ -8,12 +8,7 @@ namespace {
 const Font kSmallBold{"MS Sans Serif", 9, true};
 
 Label smallLabel(int left, int top, int width, std::string text, Color color = brightGreen) {
-    Label l;
-    l.place(left, top, width, 11);
-    l.text = std::move(text);
-    l.color = color;
-    l.font = kSmallBold;
-    return l;
+    return makeLabel(left, top, width, 11, std::move(text), color, kSmallBold);
 }
 
 } // namespace

@@ -46,12 +46,7 @@ const Font kFightText{"MS Sans Serif", 11, true};
 
 Label text(int left, int top, int width, std::string words, Color color = brightGreen,
            Font font = kFightText) {
-    Label l;
-    l.place(left, top, width, 13);
-    l.text = std::move(words);
-    l.color = color;
-    l.font = font;
-    return l;
+    return makeLabel(left, top, width, 13, std::move(words), color, std::move(font));
 }
 
 NumberLabel number(int left, int top, int width, Color color = brightGreen) {
