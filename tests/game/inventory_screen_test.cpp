@@ -538,6 +538,26 @@ TEST_F(InventoryScreenUse, UsingTheLastFruitClosesTheGapAndTheHandFollowsItsWeap
     EXPECT_EQ(w.InvForm.gruz.text, "12");
 }
 
+TEST_F(InventoryScreenUse, AHiddenActionIsNoLongerChosenSoAHeldWeaponIsNotTakenTwice) {
+    stock({{itKnife, 1}});
+    open();
+    inv::citemClick(w, 1);
+    inv::actionClick(w, InvAction::Use);
+    inv::readyClick(w); // into the first hand; "Использовать" is hidden and no longer chosen
+    EXPECT_EQ(w.inventory.hand1Slot, 1);
+    inv::citemClick(w, 1); // the held weapon: "Снять" offered, "Использовать" hidden
+    EXPECT_FALSE(w.InvForm.a[0].visible);
+    EXPECT_FALSE(w.InvForm.a[0].checked);
+    inv::readyClick(w); // nothing is chosen: nothing happens
+    EXPECT_EQ(w.inventory.hand2Slot, 0) << "the same knife in both hands";
+    // Dropping it then leaves no hand on an empty slot.
+    inv::actionClick(w, InvAction::Drop);
+    inv::readyClick(w);
+    EXPECT_EQ(w.inventory.hand1Slot, 0);
+    EXPECT_EQ(w.inventory.hand2Slot, 0);
+    EXPECT_EQ(w.inventory.invItem[1], itNone);
+}
+
 TEST_F(InventoryScreenUse, UsingAnItemWithoutAUseDoesNothing) {
     stock({{itRope, 1}, {itMeat, 2}});
     w.character.hitPoints = 20;
