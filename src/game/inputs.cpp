@@ -1,4 +1,4 @@
-// What a player can do at a moment, with the handler the window runs for it.
+// What a player can do at a moment, with the handler each input runs.
 #include "inputs.h"
 
 #include "character/creation.h"
@@ -46,6 +46,7 @@ struct Builder {
         for (int i = 0; i < kMostLines; ++i) {
             PlayerInput in{PlayerInput::Kind::Select, address, i,
                            [h, i](World& world, const std::string&) { h(world, i); }};
+            in.pick = h;
             in.control = &list;
             add(std::move(in));
         }
@@ -91,6 +92,12 @@ std::vector<PlayerInput> availableInputs(World& w) {
     for (PlayerInput& in : playerInputs(w))
         if (in.available()) out.push_back(std::move(in));
     return out;
+}
+
+const PlayerInput* findInput(const std::vector<PlayerInput>& inputs, const std::string& address) {
+    for (const PlayerInput& in : inputs)
+        if (in.address == address) return &in;
+    return nullptr;
 }
 
 std::vector<PlayerInput> playerInputs(World& w) {

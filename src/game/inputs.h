@@ -1,6 +1,7 @@
 // What a player can do at a moment: every control of the shown, enabled windows that acts on a click,
-// every line of their lists, the boxes to type into and the windows to close, each with the handler
-// the window runs for it. The random player and the benchmarks play the game through this list.
+// every line of their lists, the boxes to type into and the windows to close, each with its handler.
+// The windows wire their widgets from this list, and the random player and the benchmarks play the
+// game through it, so that both run the same handlers.
 #pragma once
 
 #include <functional>
@@ -28,6 +29,8 @@ struct PlayerInput {
     std::function<void(World&, const std::string&)> run;
     // An input that ends the program (the exits that close the main menu).
     bool quits = false;
+    // A list's handler, for any line (Select inputs only).
+    std::function<void(World&, int)> pick = nullptr;
     // Where it is: its window, its control, the panel the control lies in and a cover that may lie over it.
     const Window* window = nullptr;
     const Control* control = nullptr;
@@ -44,6 +47,8 @@ struct PlayerInput {
 std::vector<PlayerInput> playerInputs(World& w);
 // Those the player can do now.
 std::vector<PlayerInput> availableInputs(World& w);
+// The first input at `address` (for a list, the one of its first line); nullptr where there is none.
+const PlayerInput* findInput(const std::vector<PlayerInput>& inputs, const std::string& address);
 
 // The play-script line that does the input ("click Gameform.c1", "select battle.choose 6", ...).
 std::string scriptLine(const PlayerInput& input, const std::string& typed = {});

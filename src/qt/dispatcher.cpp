@@ -18,4 +18,9 @@ void Dispatcher::run(const std::function<void(World&)>& handler) {
     if (afterRun && depth_ == 0) afterRun();
 }
 
+const PlayerInput* Dispatcher::input(const std::string& address) {
+    if (inputs_.empty()) inputs_ = playerInputs(world_);
+    return findInput(inputs_, address);
+}
+
 } // namespace cv::qt

@@ -5,6 +5,7 @@
 #include <functional>
 #include <vector>
 
+#include "game/inputs.h"
 #include "game/world.h"
 
 namespace cv::qt {
@@ -29,6 +30,9 @@ class Dispatcher {
     std::function<void()> sync;
     bool busy() const { return depth_ > 0; }
     World& world() { return world_; }
+    // The player's input at `address` in the game's list (WINDOW.CONTROL, or "Gameform MENU/COMMAND"),
+    // whose handler the window runs; nullptr where the list has none.
+    const PlayerInput* input(const std::string& address);
     // Called after every handler, once the windows are redrawn (the program's clock listens here).
     std::function<void()> afterRun;
     // Called before a handler that is not nested in another one.
@@ -37,6 +41,7 @@ class Dispatcher {
   private:
     World& world_;
     MessageSink& messages_;
+    std::vector<PlayerInput> inputs_; // made when a window first asks
     int depth_ = 0;
 };
 

@@ -1,6 +1,7 @@
 // Base of every screen's window: builds controls from the core's models and copies the models onto them.
 #include "form.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -40,10 +41,6 @@ void setTextColor(QWidget* w, const Color& c) {
     // The style sheet names no colour for texts, so the palette's holds.
     w->setPalette(p);
 }
-
-} // namespace
-
-namespace {
 
 // Drops the player's input to a window the game has disabled, before any widget of it sees the input.
 class InputGate : public QObject {
@@ -371,14 +368,17 @@ QFrame* Form::panel(Panel& m, const QString& name, QWidget* parent) {
     return w;
 }
 
-GameList* Form::list(ListBox& m, const QString& name, std::function<void(World&, int)> picked) {
+GameList* Form::list(ListBox& m, const QString& name) {
     auto* w = new GameList(canvas_);
     w->setObjectName(name);
     w->setSelectionMode(QAbstractItemView::SingleSelection);
     w->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     track(w, m);
+    const std::string address = (objectName() + '.' + name).toStdString();
+    const PlayerInput* in = dispatcher_.input(address);
+    if (!in || !in->pick) qFatal("The game has no list %s", address.c_str());
     connect(w, &GameList::picked, this,
-            [this, picked](int row) { handle([picked, row](World& world) { picked(world, row); }); });
+            [this, pick = in->pick](int row) { handle([pick, row](World& world) { pick(world, row); }); });
     syncs_.push_back([this, w, &m] {
         syncControl(w, m);
         QStringList items;
@@ -397,18 +397,28 @@ GameList* Form::list(ListBox& m, const QString& name, std::function<void(World&,
     return w;
 }
 
-void Form::onClick(ClickLabel* w, std::function<void(World&)> handler) {
+std::function<void(World&)> Form::inputHandler(const std::string& address) {
+    const PlayerInput* in = dispatcher_.input(address);
+    if (!in) qFatal("The game has no input %s", address.c_str());
+    return [run = in->run](World& w) { run(w, {}); };
+}
+
+std::function<void(World&)> Form::clickHandler(const QString& control) {
+    return inputHandler((objectName() + '.' + control).toStdString());
+}
+
+void Form::onClick(ClickLabel* w) {
     w->setAttribute(Qt::WA_TransparentForMouseEvents, false);
-    connect(w, &ClickLabel::clicked, this, [this, handler] { handle(handler); });
+    connect(w, &ClickLabel::clicked, this, [this, h = clickHandler(w->objectName())] { handle(h); });
 }
 
-void Form::onClick(QRadioButton* w, std::function<void(World&)> handler) {
-    // The game keeps the group: a click selects, whatever the button showed before.
-    connect(w, &QRadioButton::clicked, this, [this, handler] { handle(handler); });
+void Form::onClick(QAbstractButton* w) {
+    connect(w, &QAbstractButton::clicked, this, [this, h = clickHandler(w->objectName())] { handle(h); });
 }
 
-void Form::onClick(QAbstractButton* w, std::function<void(World&)> handler) {
-    connect(w, &QAbstractButton::clicked, this, [this, handler] { handle(handler); });
+void Form::onMenu(QAction* action, const QString& path) {
+    const auto h = inputHandler((objectName() + ' ' + path).toStdString());
+    connect(action, &QAction::triggered, this, [this, h] { handle(h); });
 }
 
 void Form::sync() {

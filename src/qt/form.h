@@ -7,12 +7,14 @@
 #include <unordered_map>
 #include <vector>
 
+#include <QPushButton>
+#include <QRadioButton>
+
 #include "dispatcher.h"
 #include "game/screens/createform.h"
 #include "widgets.h"
 
-#include <QPushButton>
-#include <QRadioButton>
+class QAction;
 class QLineEdit;
 class QComboBox;
 class QFrame;
@@ -21,7 +23,6 @@ namespace cv::qt {
 
 class PictureLoader;
 
-// How a window sits on the desktop.
 // How a window sits on the desktop: centred at its layout's size; maximized with its layout centred on
 // black; maximized with its controls laid out over the width it has.
 enum class Placement { Centred, MaximizedCentred, Maximized };
@@ -55,16 +56,23 @@ class Form : public QMainWindow {
     QLineEdit* edit(Edit& m, const QString& name, QWidget* parent = nullptr);
     QComboBox* combo(ComboBox& m, const QString& name, QWidget* parent = nullptr);
     QFrame* panel(Panel& m, const QString& name, QWidget* parent = nullptr);
-    // A list box; `picked` runs with the line the player picked.
-    GameList* list(ListBox& m, const QString& name, std::function<void(World&, int)> picked);
+    // A list box whose lines run its handler with the line the player picked.
+    GameList* list(ListBox& m, const QString& name);
 
     // Runs a game handler through the dispatcher; a window that takes no input runs none.
     void handle(const std::function<void(World&)>& handler) {
         if (takesInput()) dispatcher_.run(handler);
     }
-    void onClick(ClickLabel* w, std::function<void(World&)> handler);
-    void onClick(QAbstractButton* w, std::function<void(World&)> handler);
-    void onClick(QRadioButton* w, std::function<void(World&)> handler);
+    // The handler of the player's input at `address` in the game's list of inputs; a window asks for no
+    // input the list lacks (that would be a widget the random player never tries).
+    std::function<void(World&)> inputHandler(const std::string& address);
+    // The handler of a click on this window's control `control`.
+    std::function<void(World&)> clickHandler(const QString& control);
+    // Wires a widget's click to its control's handler, found by the widget's name.
+    void onClick(ClickLabel* w);
+    void onClick(QAbstractButton* w);
+    // Wires a command of the window's menu, "MENU/COMMAND", to its handler.
+    void onMenu(QAction* action, const QString& path);
 
     // A redraw of the form's own beyond the builders' (widgets it makes itself).
     void addSync(std::function<void()> sync) { syncs_.push_back(std::move(sync)); }

@@ -115,30 +115,32 @@ Form* Game::ensureBuilt(Screen& s) {
     return s.form.get();
 }
 
-Form* Game::form(const QString& name) {
+Game::Screen* Game::find(const QString& name) {
     for (Screen& s : screens_)
-        if (s.name == name) {
-            Form* f = ensureBuilt(s);
-            // Whoever asks for a window sees it as the game has it now.
-            if (s.stale) {
-                s.stale = false;
-                f->sync();
-            }
-            return f;
-        }
+        if (s.name == name) return &s;
     return nullptr;
 }
 
-Form* Game::builtForm(const QString& name) const {
-    for (const Screen& s : screens_)
-        if (s.name == name) return s.form.get();
-    return nullptr;
+Form* Game::form(const QString& name) {
+    Screen* s = find(name);
+    if (!s) return nullptr;
+    Form* f = ensureBuilt(*s);
+    // Whoever asks for a window sees it as the game has it now.
+    if (s->stale) {
+        s->stale = false;
+        f->sync();
+    }
+    return f;
+}
+
+Form* Game::builtForm(const QString& name) {
+    const Screen* s = find(name);
+    return s ? s->form.get() : nullptr;
 }
 
 Window* Game::screenWindow(const QString& name) {
-    for (Screen& s : screens_)
-        if (s.name == name) return s.model;
-    return nullptr;
+    const Screen* s = find(name);
+    return s ? s->model : nullptr;
 }
 
 int Game::builtCount() const {

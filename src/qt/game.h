@@ -38,7 +38,7 @@ class Game {
     // The window of a screen, built now if it was not yet; nullptr for an unknown name.
     Form* form(const QString& name);
     // The window if it is built, without building it.
-    Form* builtForm(const QString& name) const;
+    Form* builtForm(const QString& name);
     // How many windows are built so far.
     int builtCount() const;
     // The model of a screen's window by the window's name; nullptr for an unknown name.
@@ -57,6 +57,7 @@ class Game {
         std::unique_ptr<Form> form;
         bool stale = false; // hidden, and not redrawn since the game changed
     };
+    Screen* find(const QString& name);
     Form* ensureBuilt(Screen& s);
     void syncWindows();
     void scheduleClock();

@@ -85,12 +85,8 @@ void readyClick(World& w) {
         const auto part = static_cast<BodyPart>(i);
         // The bonus is set before the roll, so that it counts for this attack's critical roll.
         c.aimBonus = partOf(part).aimBonus;
-        c.attackerSide = 2;
-        showFightMessage(w, "ДемоИгрок бьёт.");
-        c.lastDamage = resolveAttack(w, c.playerMaxDamage, c.playerMinDamage,
-                                     aimedChance(c.playerHitChance, part), c.enemy.hitPenalty);
-        c.enemy.enemyHp -= c.lastDamage;
-        if (partOf(part).effect && c.lastDamage > 0 && w.roll(1, 99) < 25) {
+        const int damage = playerStrike(w, aimedChance(c.playerHitChance, part));
+        if (partOf(part).effect && damage > 0 && w.roll(1, 99) < 25) {
             cripple(c.enemy, part);
             showFightMessage(w, w.battle.ename.text + " " + partOf(part).effect);
         }

@@ -49,10 +49,6 @@ int labelNumber(const std::string& text) {
     throw GameError("'" + text + "' is not a valid integer value");
 }
 
-void refuse(World& w, const char* message) {
-    showFightMessage(w, message);
-}
-
 } // namespace
 
 void startFight(World& w, int fight) {
@@ -122,7 +118,7 @@ void readyClick(World& w) {
             b.tp.value -= 1;
             c.distance = b.dis.value;
         } else {
-            refuse(w, "Вы стоите слишком близко или у вас мало ОД");
+            showFightMessage(w, "Вы стоите слишком близко или у вас мало ОД");
         }
         break;
     case 1: // a step towards it
@@ -132,7 +128,7 @@ void readyClick(World& w) {
             b.tp.value -= 1;
             c.distance = b.dis.value;
         } else {
-            refuse(w, "Вы стоите слишком близко или у вас мало ОД");
+            showFightMessage(w, "Вы стоите слишком близко или у вас мало ОД");
         }
         break;
     case 2:
@@ -143,7 +139,7 @@ void readyClick(World& w) {
             hide(b.window);
             showGameScreen(w);
         } else {
-            refuse(w, "Вы стоите слишком далеко от края или у вас мало ОД");
+            showFightMessage(w, "Вы стоите слишком далеко от края или у вас мало ОД");
         }
         break;
     case 5: // the inventory
@@ -153,7 +149,7 @@ void readyClick(World& w) {
             w.story.storyFlags[StoryFlag::invFromBattle] = 1;
             b.tp.value -= 4;
         } else {
-            refuse(w, "Недостаточно очков действия!");
+            showFightMessage(w, "Недостаточно очков действия!");
         }
         break;
     case 6:
@@ -162,14 +158,14 @@ void readyClick(World& w) {
     case 9:
         // There is no ammunition: the pistol's plain and aimed shots are both refused.
         if (weaponInUse(w) == itPistol10mm && position <= 7) {
-            refuse(w, "Нет патронов.");
+            showFightMessage(w, "Нет патронов.");
         } else if (b.dis.value <= labelNumber(b.dal.text) && b.tp.value >= c.attackApCost) {
             b.epic.cursor = Cursor::Cross;
             showFightMessage(w, "Выберете цель...");
             b.epic.hint = std::to_string(c.playerHitChance) + "%";
             c.aimedAttack = position == 7 || position == 9 ? 1 : 0;
         } else {
-            refuse(w, "Вы слишком далеко от цели или у вас мало ОД");
+            showFightMessage(w, "Вы слишком далеко от цели или у вас мало ОД");
         }
         break;
     default:

@@ -220,12 +220,17 @@ int resolveAttack(World& w, int maxDamage, int minDamage, int hitChance, int pen
     return damage;
 }
 
-void playerAttack(World& w, int chance) {
+int playerStrike(World& w, int chance) {
     auto& c = w.combat;
     c.attackerSide = 2;
     showFightMessage(w, "ДемоИгрок бьёт.");
     c.lastDamage = resolveAttack(w, c.playerMaxDamage, c.playerMinDamage, chance, c.enemy.hitPenalty);
     c.enemy.enemyHp -= c.lastDamage;
+    return c.lastDamage;
+}
+
+void playerAttack(World& w, int chance) {
+    playerStrike(w, chance);
     updateEnemyCondition(w);
 }
 

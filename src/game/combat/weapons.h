@@ -17,6 +17,9 @@ void buildActionList(World& w);
 void setupAttack(World& w, ItemId weapon, int position);
 // One attack; the damage dealt, 0 for a miss. Prepares the outcome message and starts the `hit` timer.
 int resolveAttack(World& w, int maxDamage, int minDamage, int hitChance, int penalty);
+// The player's blow at the enemy with the given chance: the fight's message, the attack and the enemy's
+// loss; the damage dealt.
+int playerStrike(World& w, int chance);
 // The player's attack on the enemy with the given chance, then the enemy's condition.
 void playerAttack(World& w, int chance);
 // Charges the attack's points, ends the targeting, names the enemy's condition, and wins at below 1.

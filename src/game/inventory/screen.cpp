@@ -330,17 +330,10 @@ void readyClick(World& w) {
         if (hand == 0)
             hand = line >= 1 && line == inv.hand1Slot ? 1 : line >= 1 && line == inv.hand2Slot ? 2 : 0;
         if (hand == 0) return;
-        handSlot(w, hand) = 0;
-        loadPicture(w, handLabels(w, hand).picture, assets::invPath("no"));
+        emptyHand(w, hand, "Без оружия");
         refreshInventory(w);
         bringToFront(w, f.mainshow);
-        f.itext.text.clear();
         f.numb.text.clear();
-        HandLabels h = handLabels(w, hand);
-        h.name.text = "Без оружия";
-        h.min.text = "1";
-        h.max.text = std::to_string(derivedValue(w, screens::dDam) + 2);
-        h.range.text = "1";
         break;
     }
     default: // loading and unloading are never offered

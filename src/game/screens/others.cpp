@@ -260,10 +260,6 @@ Vesk::Vesk() {
     }
 }
 
-} // namespace cv::screens
-
-namespace cv::screens {
-
 StoryLog::StoryLog() {
     window.caption = "Весь разговор";
     window.width = 640;

@@ -5,10 +5,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "game/character/creation.h"
-#include "game/character/readymade.h"
-#include "game/character/sheet.h"
-
 namespace cv::qt {
 
 namespace {
@@ -31,9 +27,9 @@ Tcreatef::Tcreatef(Dispatcher& d, PictureLoader& p)
         label(f.lineCaption[i], QString("Label%1").arg(i + 15));
         label(f.lineValue[i], QString("Label%1").arg(i + 22));
     }
-    onClick(picture(f.Image4, "Image4", "button"), takeClick);
-    onClick(picture(f.Image3, "Image3", "button_off"), createClick);
-    onClick(picture(f.Image5, "Image5", "button"), backClick);
+    onClick(picture(f.Image4, "Image4", "button"));
+    onClick(picture(f.Image3, "Image3", "button_off"));
+    onClick(picture(f.Image5, "Image5", "button"));
 }
 
 Tcreateform::Tcreateform(Dispatcher& d, PictureLoader& p)
@@ -57,10 +53,10 @@ Tcreateform::Tcreateform(Dispatcher& d, PictureLoader& p)
         picture(f.glyph[i], name(screens::kGlyphNames[i]));
         PictureView* raise = picture(f.raise[i], name(screens::kRaiseNames[i]), "statup");
         raise->setAccessibleName(QString("%1: больше").arg(stats[i]));
-        onClick(raise, [i](World& w) { raiseStat(w, i); });
+        onClick(raise);
         PictureView* lower = picture(f.lower[i], name(screens::kLowerNames[i]), "statdown");
         lower->setAccessibleName(QString("%1: меньше").arg(stats[i]));
-        onClick(lower, [i](World& w) { lowerStat(w, i); });
+        onClick(lower);
     }
     edit(f.cpleft, "cpleft");
 
@@ -73,12 +69,12 @@ Tcreateform::Tcreateform(Dispatcher& d, PictureLoader& p)
 
     for (int k = 0; k < screens::kSkillCount; ++k) {
         const int skill = k + 1;
-        onClick(label(f.s[k], QString("s%1").arg(skill)), [skill](World& w) { skillCaptionClick(w, skill); });
+        onClick(label(f.s[k], QString("s%1").arg(skill)));
         valueLabel(f.skill[k], name(screens::kSkillValueNames[k]));
         label(f.percent[k], QString("pc%1").arg(skill));
         PictureView* tag = picture(f.tagButton[k], name(screens::kTagButtonNames[k]), "tag");
         tag->setAccessibleName("Метка: " + QString::fromStdString(f.s[k].text));
-        onClick(tag, [skill](World& w) { toggleTag(w, skill); });
+        onClick(tag);
     }
     picture(f.tleft, "tleft");
 
@@ -87,19 +83,19 @@ Tcreateform::Tcreateform(Dispatcher& d, PictureLoader& p)
         label(f.t[n], QString("t%1").arg(trait));
         PictureView* button = picture(f.traitButton[n], name(screens::kTraitButtonNames[n]), "trait");
         button->setAccessibleName("Особенность: " + QString::fromStdString(f.t[n].text));
-        onClick(button, [trait](World& w) { traitButtonClick(w, trait); });
+        onClick(button);
     }
 
     PictureView* accept = picture(f.Image2, "Image2", "accept");
     accept->setAccessibleName("Готово");
-    onClick(accept, acceptClick);
+    onClick(accept);
     PictureView* cancel = picture(f.Image1, "Image1", "cancel");
     cancel->setAccessibleName("Отмена");
-    onClick(cancel, cancelClick);
+    onClick(cancel);
 
-    onClick(button(f.kil, "kil"), kilClick);
-    onClick(button(f.kar, "kar"), karClick);
-    onClick(button(f.bon, "bon"), bonClick);
+    onClick(button(f.kil, "kil"));
+    onClick(button(f.kar, "kar"));
+    onClick(button(f.bon, "bon"));
     label(f.lb1, "lb1");
     label(f.lb2, "lb2");
     picture(f.select, "select", "marker");
@@ -109,8 +105,8 @@ Tcreateform::Tcreateform(Dispatcher& d, PictureLoader& p)
     label(f.lb3, "lb3");
     picture(f.Image3, "Image3");
     // On the sheet, Escape does what its accept does there: the screens behind take input again.
-    onEscape([](World& w) {
-        if (w.character.characterInPlay == 1) acceptClick(w);
+    onEscape([accept = clickHandler("Image2")](World& w) {
+        if (w.character.characterInPlay == 1) accept(w);
     });
 }
 

@@ -5,11 +5,6 @@
 #include <QMenuBar>
 #include <QRadioButton>
 
-#include "game/dialogue/conversations.h"
-#include "game/shell/shell.h"
-#include "game/story/gamescreen.h"
-#include "game/story/storylog.h"
-
 namespace cv::qt {
 
 TGameform::TGameform(Dispatcher& d, PictureLoader& p)
@@ -31,31 +26,30 @@ TGameform::TGameform(Dispatcher& d, PictureLoader& p)
             f.setBold(true);
             return f;
         }());
-        onClick(c, [i](World& w) { choiceClick(w, i + 1); });
+        onClick(c);
     }
-    onClick(button(g.ready, "ready"), readyClick);
+    onClick(button(g.ready, "ready"));
     // a1 .. a4 answer; a5 takes no click.
-    const std::function<void(World&)> answers[4] = {answer1, answer2, answer3, answer4};
     for (int i = 0; i < 5; ++i) {
         ClickLabel* a = label(g.a[i], QString("a%1").arg(i + 1));
-        if (i < 4) onClick(a, answers[i]);
+        if (i < 4) onClick(a);
     }
-    onClick(picture(g.pros, "pros", "pros"), prosClick);
-    onClick(button(g.mapb, "mapb"), mapbClick);
-    onClick(button(g.BitBtn2, "BitBtn2"), characterClick);
-    onClick(button(g.BitBtn3, "BitBtn3"), veskClick);
-    onClick(button(g.BitBtn1, "BitBtn1"), inventoryClick);
+    onClick(picture(g.pros, "pros", "pros"));
+    onClick(button(g.mapb, "mapb"));
+    onClick(button(g.BitBtn2, "BitBtn2"));
+    onClick(button(g.BitBtn3, "BitBtn3"));
+    onClick(button(g.BitBtn1, "BitBtn1"));
 
     auto* bar = new QMenuBar(this);
     bar->setObjectName("MainMenu1");
     QMenu* game = bar->addMenu("Игра");
     game->addAction("Сохранить")->setEnabled(false);
     game->addAction("Загрузить")->setEnabled(false);
-    connect(game->addAction("Выход"), &QAction::triggered, this, [this] { handle(exitClick); });
+    onMenu(game->addAction("Выход"), "Игра/Выход");
     QMenu* window = bar->addMenu("Окно");
-    connect(window->addAction("Шрифт"), &QAction::triggered, this, [this] { handle(fontMenuClick); });
+    onMenu(window->addAction("Шрифт"), "Окно/Шрифт");
     QMenu* help = bar->addMenu("Помощь!!!");
-    connect(help->addAction("Помощь!!!"), &QAction::triggered, this, [this] { handle(helpClick); });
+    onMenu(help->addAction("Помощь!!!"), "Помощь!!!/Помощь!!!");
     setMenuBar(bar);
 }
 
@@ -65,18 +59,17 @@ bool TGameform::keyPressed(QKeyEvent* e) {
     const bool enter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
     if (g.choose.visible) {
         if (digit >= 1 && digit <= 5 && usable(g.c[static_cast<std::size_t>(digit - 1)])) {
-            handle([digit](World& w) { choiceClick(w, digit); });
+            handle(clickHandler(QString("c%1").arg(digit)));
             return true;
         }
         if (enter && usable(g.ready)) {
-            handle(readyClick);
+            handle(clickHandler("ready"));
             return true;
         }
         return false;
     }
     if (digit >= 1 && digit <= 4 && g.a[static_cast<std::size_t>(digit - 1)].visible) {
-        const std::function<void(World&)> answers[4] = {answer1, answer2, answer3, answer4};
-        handle(answers[digit - 1]);
+        handle(clickHandler(QString("a%1").arg(digit)));
         return true;
     }
     return false;

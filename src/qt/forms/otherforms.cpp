@@ -6,16 +6,10 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTimer>
+#include <algorithm>
 #include <cstdlib>
 
 #include "../look.h"
-
-#include "game/combat/aim.h"
-#include "game/combat/battle.h"
-#include "game/inventory/screen.h"
-#include "game/story/map.h"
-#include "game/story/questlog.h"
-#include "game/story/storylog.h"
 
 namespace cv::qt {
 
@@ -36,28 +30,23 @@ Tmapform::Tmapform(Dispatcher& d, PictureLoader& p)
         PictureView* place = picture(m.place[i], name(screens::kPlaceNames[i]));
         place->setFocusPolicy(Qt::StrongFocus);
         place->setFocusFrame(true);
-        std::function<void(World&)> h = mapBackClick;
-        if (i != screens::kMapBack) h = [i](World& w) { enterLocation(w, i + 1); };
-        onClick(place, h);
-        places_.emplace_back(place, h);
+        onClick(place);
+        places_.push_back(place);
     }
-    onEscape(mapBackClick);
+    onEscape(clickHandler(name(screens::kPlaceNames[screens::kMapBack])));
 }
 
 void Tmapform::showEvent(QShowEvent* e) {
     Form::showEvent(e);
-    if (!focusWidget() || !focusWidget()->hasFocus()) places_.front().first->setFocus(Qt::OtherFocusReason);
+    if (!focusWidget() || !focusWidget()->hasFocus()) places_.front()->setFocus(Qt::OtherFocusReason);
 }
 
 bool Tmapform::keyPressed(QKeyEvent* e) {
     QWidget* focused = focusWidget();
     if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
-        for (const auto& [place, h] : places_)
-            if (place == focused) {
-                handle(h);
-                return true;
-            }
-        return false;
+        if (std::find(places_.begin(), places_.end(), focused) == places_.end()) return false;
+        handle(clickHandler(focused->objectName()));
+        return true;
     }
     // The arrows go to the nearest place that way.
     QPoint way;
@@ -80,7 +69,7 @@ bool Tmapform::keyPressed(QKeyEvent* e) {
     const QPoint from = focused ? focused->geometry().center() : QPoint(0, 0);
     PictureView* best = nullptr;
     double bestCost = 0;
-    for (const auto& [place, h] : places_) {
+    for (PictureView* place : places_) {
         const QPoint d = place->geometry().center() - from;
         const int along = d.x() * way.x() + d.y() * way.y();
         if (place == focused || along <= 0) continue;
@@ -97,7 +86,7 @@ Tbattle::Tbattle(Dispatcher& d, PictureLoader& p)
     auto& b = d.world().battle;
     backdrop("battle", QRect(0, 46, 605, 287));
     picture(b.char_, "char");
-    onClick(picture(b.epic, "epic"), battle::epicClick);
+    onClick(picture(b.epic, "epic"));
     label(b.Label1, "Label1");
     valueLabel(b.dis, "dis");
     label(b.Label2, "Label2");
@@ -133,15 +122,15 @@ Tbattle::Tbattle(Dispatcher& d, PictureLoader& p)
     label(b.Label23, "Label23");
     label(b.edal, "edal");
     label(b.warn, "warn")->setProperty("announce", true);
-    list(b.choose, "choose", battle::chooseClick);
-    onClick(button(b.ready, "ready"), battle::readyClick);
-    onClick(button(b.BitBtn3, "BitBtn3"), battle::BitBtn3Click);
-    onClick(button(b.endt, "endt"), battle::endtClick);
-    onClick(button(b.vict, "vict"), battle::victClick);
+    list(b.choose, "choose");
+    onClick(button(b.ready, "ready"));
+    onClick(button(b.BitBtn3, "BitBtn3"));
+    onClick(button(b.endt, "endt"));
+    onClick(button(b.vict, "vict"));
     QPushButton* lose = button(b.lose, "lose");
     lose->setProperty("warning", true); // red lettering
-    onClick(lose, battle::loseClick);
-    onClick(button(b.BitBtn1, "BitBtn1"), battle::BitBtn1Click);
+    onClick(lose);
+    onClick(button(b.BitBtn1, "BitBtn1"));
 }
 
 void Tbattle::showEvent(QShowEvent* e) {
@@ -153,14 +142,14 @@ bool Tbattle::keyPressed(QKeyEvent* e) {
     const auto& b = world().battle;
     if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
         if (b.epic.cursor == Cursor::Cross && usable(b.epic))
-            handle(battle::epicClick);
+            handle(clickHandler("epic"));
         else if (usable(b.ready))
-            handle(battle::readyClick);
+            handle(clickHandler("ready"));
         return true;
     }
     // E, wherever the keyboard's letters lie (У in the Russian layout).
     if ((e->key() == Qt::Key_E || e->text().toLower() == QString::fromUtf8("у")) && usable(b.endt)) {
-        handle(battle::endtClick);
+        handle(clickHandler("endt"));
         return true;
     }
     return false;
@@ -173,24 +162,21 @@ Taccform::Taccform(Dispatcher& d, PictureLoader& p)
     QFrame* pric = panel(a.pric, "pric");
     pric->setFrameShape(QFrame::Box);
     for (int i = 0; i < 5; ++i) {
-        const auto part = static_cast<BodyPart>(i + 1);
-        onClick(radio(a.b[i], QString("b%1").arg(i + 1), pric),
-                [part](World& w) { accform::bClick(w, part); });
+        onClick(radio(a.b[i], QString("b%1").arg(i + 1), pric));
         label(a.t[i], QString("t%1").arg(i + 1), pric);
     }
-    onClick(button(a.ready, "ready", pric), accform::readyClick);
+    onClick(button(a.ready, "ready", pric));
 }
 
 bool Taccform::keyPressed(QKeyEvent* e) {
     const auto& a = world().accform;
     const int digit = e->key() - Qt::Key_0;
     if (digit >= 1 && digit <= 5 && usable(a.b[static_cast<std::size_t>(digit - 1)])) {
-        const auto part = static_cast<BodyPart>(digit);
-        handle([part](World& w) { accform::bClick(w, part); });
+        handle(clickHandler(QString("b%1").arg(digit)));
         return true;
     }
     if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && usable(a.ready)) {
-        handle(accform::readyClick);
+        handle(clickHandler("ready"));
         return true;
     }
     return false;
@@ -200,21 +186,18 @@ TInvForm::TInvForm(Dispatcher& d, PictureLoader& p)
     : Form(d, p, d.world().InvForm.window, "InvForm", kFrameless) {
     auto& f = d.world().InvForm;
     backdrop("invback", QRect(0, 0, 640, 500));
-    list(f.citem, "citem", inv::citemClick);
+    list(f.citem, "citem");
     QFrame* choose = panel(f.choose, "choose");
     choose->setProperty("seeThrough", true); // the frame round it is the background's
     label(f.chooseTitle, "Label1", choose);
     // Top to bottom: a1, a6, a3, a4, a5, a2.
-    for (int n : {1, 6, 3, 4, 5, 2}) {
-        const auto action = static_cast<InvAction>(n);
-        onClick(radio(f.a[n - 1], QString("a%1").arg(n), choose),
-                [action](World& w) { inv::actionClick(w, action); });
-    }
-    onClick(button(f.ready, "ready", choose), inv::readyClick);
+    for (int n : {1, 6, 3, 4, 5, 2})
+        onClick(radio(f.a[n - 1], QString("a%1").arg(n), choose));
+    onClick(button(f.ready, "ready", choose));
     picture(f.mainshow, "mainshow");
     picture(f.curshow, "curshow");
-    onClick(picture(f.v1, "v1"), [](World& w) { inv::handClick(w, 1); });
-    onClick(picture(f.v2, "v2"), [](World& w) { inv::handClick(w, 2); });
+    onClick(picture(f.v1, "v1"));
+    onClick(picture(f.v2, "v2"));
     label(f.w1, "w1");
     label(f.w2, "w2");
     label(f.dam1Caption, "dc1");
@@ -244,19 +227,19 @@ TInvForm::TInvForm(Dispatcher& d, PictureLoader& p)
     for (std::size_t i = 0; i < f.fixed.size(); ++i)
         label(f.fixed[i], QString("fx%1").arg(i + 1));
     label(f.itext, "itext");
-    onClick(picture(f.Image2, "Image2", "cancel"), inv::Image2Click);
-    onEscape(inv::Image2Click);
+    onClick(picture(f.Image2, "Image2", "cancel"));
+    onEscape(clickHandler("Image2"));
 }
 
 TVesk::TVesk(Dispatcher& d, PictureLoader& p) : Form(d, p, d.world().Vesk.window, "Vesk", kFrameless) {
     auto& v = d.world().Vesk;
     backdrop("vesk", QRect(0, 0, 484, 363));
-    onClick(picture(v.Image2, "Image2", "accept"), vesk::Image2Click);
-    onClick(picture(v.Image3, "Image3", "accept"), vesk::Image3Click);
-    onClick(label(v.ar, "ar"), vesk::arClick);
+    onClick(picture(v.Image2, "Image2", "accept"));
+    onClick(picture(v.Image3, "Image3", "accept"));
+    onClick(label(v.ar, "ar"));
     for (int i = 0; i < 5; ++i)
         label(v.z[i], QString("z%1").arg(i + 1));
-    onEscape(vesk::Image2Click);
+    onEscape(clickHandler("Image2"));
 }
 
 TStoryLog::TStoryLog(Dispatcher& d, PictureLoader& p)
@@ -289,8 +272,8 @@ TStoryLog::TStoryLog(Dispatcher& d, PictureLoader& p)
             });
         }
     });
-    onClick(button(m.close, "close"), storyLogClose);
-    onEscape(storyLogClose);
+    onClick(button(m.close, "close"));
+    onEscape(clickHandler("close"));
 }
 
 } // namespace cv::qt

@@ -1,8 +1,6 @@
 // Windows of the village map, the fight, the aimed attack, the inventory and the wrist computer.
 #pragma once
 
-#include <functional>
-#include <utility>
 #include <vector>
 
 #include "../form.h"
@@ -20,7 +18,7 @@ class Tmapform : public Form {
     void showEvent(QShowEvent* e) override;
 
   private:
-    std::vector<std::pair<PictureView*, std::function<void(World&)>>> places_;
+    std::vector<PictureView*> places_;
 };
 
 class Tbattle : public Form {

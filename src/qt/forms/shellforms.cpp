@@ -17,10 +17,10 @@ TMenuform::TMenuform(Dispatcher& d, PictureLoader& p)
     auto& m = d.world().Menuform;
     // The buttons are painted into the menu's pictures, so the first window of the game draws no text.
     backdrop("menu", QRect(0, 0, 432, 425));
-    onClick(paintedButton(m.BitBtn6, "BitBtn6", "menu_lit", "menu_down"), newGameClick);
-    onClick(paintedButton(m.BitBtn4, "BitBtn4", "menu_lit", "menu_down"), authorsClick);
-    onClick(paintedButton(m.BitBtn1, "BitBtn1", "menu_lit", "menu_down"), helpClick);
-    onClick(paintedButton(m.BitBtn3, "BitBtn3", "menu_lit", "menu_down"), exitClick);
+    onClick(paintedButton(m.BitBtn6, "BitBtn6", "menu_lit", "menu_down"));
+    onClick(paintedButton(m.BitBtn4, "BitBtn4", "menu_lit", "menu_down"));
+    onClick(paintedButton(m.BitBtn1, "BitBtn1", "menu_lit", "menu_down"));
+    onClick(paintedButton(m.BitBtn3, "BitBtn3", "menu_lit", "menu_down"));
 }
 
 void TMenuform::closeRequested(World& w) {
@@ -42,7 +42,7 @@ Thelp::Thelp(Dispatcher& d, PictureLoader& p)
     flow_ = {label(h.ca, "ca"),           label(h.heading1, "Label1"), label(h.Memo1, "Memo1"),
              label(h.heading2, "Label2"), label(h.Memo2, "Memo2"),     label(h.heading3, "Label3"),
              label(h.Memo3, "Memo3")};
-    onEscape([](World& w) { cv::hide(w.help.window); });
+    onEscape(inputHandler("help")); // as the window's close button
 }
 
 void Thelp::layOut() {
