@@ -32,27 +32,12 @@ QString oneLine(QString s) {
 } // namespace
 
 std::pair<QString, QString> splitWord(const QString& line) {
-    const QString t = line.trimmed();
-    const int space = t.indexOf(QRegularExpression("\\s"));
-    if (space < 0) return {t, {}};
-    return {t.left(space), t.mid(space + 1).trimmed()};
+    const auto [first, rest] = words::splitWord(line.toStdString());
+    return {QString::fromStdString(first), QString::fromStdString(rest)};
 }
 
 QString textArgument(const QString& rest) {
-    if (!rest.startsWith('"')) return rest;
-    QString out;
-    for (int i = 1; i < rest.size(); ++i) {
-        const QChar c = rest[i];
-        if (c == '\\' && i + 1 < rest.size()) {
-            const QChar n = rest[++i];
-            out += n == 'n' ? QChar('\n') : n;
-        } else if (c == '"') {
-            break;
-        } else {
-            out += c;
-        }
-    }
-    return out;
+    return QString::fromStdString(words::textArgument(rest.toStdString()));
 }
 
 Player::Player(const QString& assetRoot) : assetRoot_(assetRoot) {

@@ -10,6 +10,7 @@
 
 #include "qt/game.h"
 #include "scriptedservices.h"
+#include "scriptwords.h"
 
 namespace cv::script {
 
@@ -63,9 +64,8 @@ class Player {
     bool loopEnded_ = false; // the game ended the program's event loop
 };
 
-// Splits off the first word of a line.
+// The script's words (scriptwords.h), for the windows' texts.
 std::pair<QString, QString> splitWord(const QString& line);
-// A TEXT argument: the rest of the line, or a double-quoted string with \" \\ and \n escapes.
 QString textArgument(const QString& rest);
 
 } // namespace cv::script

@@ -4,6 +4,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "../script/scriptwords.h"
 #include "game/clock.h"
 #include "game/inputs.h"
 #include "game/story/gamescreen.h"
@@ -51,39 +52,11 @@ World& CoreReplay::world() {
     return *world_;
 }
 
-namespace {
-
-std::string trimmed(const std::string& s) {
-    const auto b = s.find_first_not_of(" \t\r");
-    if (b == std::string::npos) return {};
-    return s.substr(b, s.find_last_not_of(" \t\r") - b + 1);
-}
-
-// A TEXT argument: the rest, or a quoted string with \" \\ and \n escapes.
-std::string textArgument(const std::string& rest) {
-    if (rest.empty() || rest[0] != '"') return rest;
-    std::string out;
-    for (std::size_t i = 1; i < rest.size(); ++i) {
-        if (rest[i] == '\\' && i + 1 < rest.size()) {
-            const char n = rest[++i];
-            out += n == 'n' ? '\n' : n;
-        } else if (rest[i] == '"') {
-            break;
-        } else {
-            out += rest[i];
-        }
-    }
-    return out;
-}
-
-} // namespace
-
 std::optional<std::string> CoreReplay::line(const std::string& raw) {
-    const std::string t = trimmed(raw);
+    using script::words::textArgument;
+    const std::string t = script::words::trimmedWords(raw);
     if (t.empty() || t[0] == '#') return std::nullopt;
-    const auto space = t.find(' ');
-    const std::string command = t.substr(0, space);
-    const std::string rest = space == std::string::npos ? "" : trimmed(t.substr(space + 1));
+    const auto [command, rest] = script::words::splitWord(t);
     World& w = *world_;
     const HandlerRunner direct = [&w](const std::function<void(World&)>& h) {
         try {
@@ -122,16 +95,17 @@ std::optional<std::string> CoreReplay::line(const std::string& raw) {
     std::string typed;
     std::string wanted = t;
     if (command == "type") {
-        const auto addressEnd = rest.find(' ');
-        typed = textArgument(addressEnd == std::string::npos ? "" : trimmed(rest.substr(addressEnd + 1)));
-        wanted = "type " + rest.substr(0, addressEnd) + " ";
+        const auto [address, text] = script::words::splitWord(rest);
+        typed = textArgument(text);
+        wanted = "type " + address + " ";
     }
     for (const PlayerInput& in : services_->inputs) {
         if (scriptLine(in) != wanted) continue;
         if (in.available()) direct([&in, &typed](World& world) { in.run(world, typed); });
         return std::nullopt;
     }
-    if (command == "click" || command == "select" || command == "type" || command == "menu" || command == "close")
+    if (command == "click" || command == "select" || command == "type" || command == "menu" ||
+        command == "close")
         return std::nullopt; // a control without an action, or a line the list does not have
     return "unknown command: " + t;
 }

@@ -25,13 +25,18 @@ Effect withText(Op op, int a, std::string text) {
     return e;
 }
 
+Cond condition(Cond::Kind kind, int value = 0) {
+    Cond c;
+    c.kind = kind;
+    c.value = value;
+    return c;
+}
+
 } // namespace
 
 Cond isSet(StoryFlag f) {
-    Cond c;
-    c.kind = Cond::Kind::Flag;
+    Cond c = condition(Cond::Kind::Flag, 1);
     c.flag = f;
-    c.value = 1;
     return c;
 }
 Cond notSet(StoryFlag f) {
@@ -40,58 +45,83 @@ Cond notSet(StoryFlag f) {
     return c;
 }
 Cond has(ItemId item) {
-    Cond c;
-    c.kind = Cond::Kind::Has;
+    Cond c = condition(Cond::Kind::Has);
     c.item = item;
     return c;
 }
 Cond luckAbove(int n) {
-    Cond c;
-    c.kind = Cond::Kind::LuckAbove;
-    c.value = n;
-    return c;
+    return condition(Cond::Kind::LuckAbove, n);
 }
 Cond talkAbove(int n) {
-    Cond c;
-    c.kind = Cond::Kind::TalkAbove;
-    c.value = n;
-    return c;
+    return condition(Cond::Kind::TalkAbove, n);
 }
 Cond allOf(std::vector<Cond> parts) {
-    Cond c;
-    c.kind = Cond::Kind::AllOf;
+    Cond c = condition(Cond::Kind::AllOf);
     c.parts = std::move(parts);
     return c;
 }
 Cond anyOf(std::vector<Cond> parts) {
-    Cond c;
-    c.kind = Cond::Kind::AnyOf;
+    Cond c = condition(Cond::Kind::AnyOf);
     c.parts = std::move(parts);
     return c;
 }
 
-Effect storyText(int label, std::string text) { return withText(Op::StoryText, label, std::move(text)); }
-Effect raiseSecondText() { return plain(Op::RaiseSecondText); }
-Effect caption(int choice, std::string text) { return withText(Op::Caption, choice, std::move(text)); }
-Effect showChoice(int choice) { return plain(Op::ShowChoice, choice); }
-Effect hideChoice(int choice) { return plain(Op::HideChoice, choice); }
-Effect showChoices() { return plain(Op::ShowChoices); }
-Effect showConfirm() { return plain(Op::ShowConfirm); }
-Effect enterDialogue() { return plain(Op::EnterDialogue); }
+Effect storyText(int label, std::string text) {
+    return withText(Op::StoryText, label, std::move(text));
+}
+Effect raiseSecondText() {
+    return plain(Op::RaiseSecondText);
+}
+Effect caption(int choice, std::string text) {
+    return withText(Op::Caption, choice, std::move(text));
+}
+Effect showChoice(int choice) {
+    return plain(Op::ShowChoice, choice);
+}
+Effect hideChoice(int choice) {
+    return plain(Op::HideChoice, choice);
+}
+Effect showChoices() {
+    return plain(Op::ShowChoices);
+}
+Effect showConfirm() {
+    return plain(Op::ShowConfirm);
+}
+Effect enterDialogue() {
+    return plain(Op::EnterDialogue);
+}
 Effect say(std::string line, std::string a1, std::string a2, std::string a3, std::string a4) {
     Effect e = plain(Op::Say);
     e.texts = {std::move(line), std::move(a1), std::move(a2), std::move(a3), std::move(a4), {}};
     return e;
 }
-Effect sayNothing() { return say({}); }
-Effect partnerLine(std::string text) { return withText(Op::PartnerLine, 0, std::move(text)); }
-Effect answer(int n, std::string text) { return withText(Op::Answer, n, std::move(text)); }
-Effect showAnswer(int n) { return plain(Op::ShowAnswer, n); }
-Effect hideAnswer(int n) { return plain(Op::HideAnswer, n); }
-Effect showMapButton() { return plain(Op::ShowMapButton); }
-Effect hideMapButton() { return plain(Op::HideMapButton); }
-Effect step(int n) { return plain(Op::Step, n); }
-Effect location(int loc) { return plain(Op::Location, loc); }
+Effect sayNothing() {
+    return say({});
+}
+Effect partnerLine(std::string text) {
+    return withText(Op::PartnerLine, 0, std::move(text));
+}
+Effect answer(int n, std::string text) {
+    return withText(Op::Answer, n, std::move(text));
+}
+Effect showAnswer(int n) {
+    return plain(Op::ShowAnswer, n);
+}
+Effect hideAnswer(int n) {
+    return plain(Op::HideAnswer, n);
+}
+Effect showMapButton() {
+    return plain(Op::ShowMapButton);
+}
+Effect hideMapButton() {
+    return plain(Op::HideMapButton);
+}
+Effect step(int n) {
+    return plain(Op::Step, n);
+}
+Effect location(int loc) {
+    return plain(Op::Location, loc);
+}
 Effect set(StoryFlag f) {
     Effect e = plain(Op::SetFlag, 1);
     e.flag = f;
@@ -112,7 +142,9 @@ Effect remove(ItemId item, int count) {
     e.item = item;
     return e;
 }
-Effect compact() { return plain(Op::Compact); }
+Effect compact() {
+    return plain(Op::Compact);
+}
 Effect gain(Skill skill, int amount) {
     Effect e = plain(Op::SkillGain, amount);
     e.skill = skill;
@@ -123,14 +155,30 @@ Effect quest(QuestLine line, std::string text) {
     e.line = line;
     return e;
 }
-Effect questDone(QuestLine line) { return quest(line, {}); }
-Effect goToMap() { return plain(Op::GoToMap); }
-Effect openMap() { return plain(Op::OpenMap); }
-Effect resetGameScreen() { return plain(Op::ResetGameScreen); }
-Effect background(std::string file) { return withText(Op::Background, 0, std::move(file)); }
-Effect startFight(int fight) { return plain(Op::StartFight, fight); }
-Effect trapDamage() { return plain(Op::TrapDamage); }
-Effect elderCoins() { return plain(Op::ElderCoins); }
+Effect questDone(QuestLine line) {
+    return quest(line, {});
+}
+Effect goToMap() {
+    return plain(Op::GoToMap);
+}
+Effect openMap() {
+    return plain(Op::OpenMap);
+}
+Effect resetGameScreen() {
+    return plain(Op::ResetGameScreen);
+}
+Effect background(std::string file) {
+    return withText(Op::Background, 0, std::move(file));
+}
+Effect startFight(int fight) {
+    return plain(Op::StartFight, fight);
+}
+Effect trapDamage() {
+    return plain(Op::TrapDamage);
+}
+Effect elderCoins() {
+    return plain(Op::ElderCoins);
+}
 Effect auntMeat(Effects whenGiven) {
     Effect e = plain(Op::AuntMeat);
     e.yes = std::move(whenGiven);
@@ -156,7 +204,9 @@ Effect theft(Thief from, Effects success, Effects caught) {
     e.no = std::move(caught);
     return e;
 }
-Effect otherStepRules() { return plain(Op::OtherStepRules); }
+Effect otherStepRules() {
+    return plain(Op::OtherStepRules);
+}
 
 std::string withName(const World& w, const std::string& text) {
     std::string out;

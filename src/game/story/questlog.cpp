@@ -10,6 +10,9 @@ namespace {
 Label& lineLabel(World& w, QuestLine line) {
     return w.Vesk.z.at(static_cast<std::size_t>(line) - 1);
 }
+const Label& lineLabel(const World& w, QuestLine line) {
+    return w.Vesk.z.at(static_cast<std::size_t>(line) - 1);
+}
 } // namespace
 
 void openQuestLog(World& w) {
@@ -43,7 +46,7 @@ void setQuestLine(World& w, QuestLine line, const std::string& text) {
 }
 
 const std::string& questLine(const World& w, QuestLine line) {
-    return w.Vesk.z.at(static_cast<std::size_t>(line) - 1).text;
+    return lineLabel(w, line).text;
 }
 
 } // namespace cv
