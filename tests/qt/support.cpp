@@ -35,6 +35,15 @@ void TestGame::clickAt(QWidget* window, QPoint inWindow) {
     QApplication::processEvents();
 }
 
+void TestGame::newGame() {
+    click("Menuform", "BitBtn6");
+    click("createf", "Image4");
+}
+
+QString TestGame::text(const QString& window, const QString& name) {
+    return *qt::controlProperty(control(window, name), "text");
+}
+
 void TestGame::click(const QString& window, const QString& name) {
     QWidget* w = form(window);
     QWidget* c = control(window, name);

@@ -76,6 +76,10 @@ struct TestGame {
     QWidget* control(const QString& window, const QString& name);
     // A player's left click at the control's centre, delivered to whatever the window shows there.
     void click(const QString& window, const QString& name);
+    // A new game with the ready-made character, as a player starts one from the main menu.
+    void newGame();
+    // The text a control shows.
+    QString text(const QString& window, const QString& name);
     void clickAt(QWidget* window, QPoint inWindow);
 };
 

@@ -31,11 +31,6 @@ bool allTextsFit(QWidget* window) {
     return true;
 }
 
-void takeReadyMade(testqt::TestGame& t) {
-    t.click("Menuform", "BitBtn6");
-    t.click("createf", "Image4");
-}
-
 } // namespace
 
 class CharacterTest : public QObject {
@@ -90,7 +85,7 @@ class CharacterTest : public QObject {
 
     void sheetCoversTheStatisticAndTagButtons() {
         testqt::TestGame t;
-        takeReadyMade(t);
+        t.newGame();
         t.click("Gameform", "BitBtn2");
         QVERIFY(t.form("createform")->isVisible());
         for (const char* b : {"Image12", "Image11", "Image57", "Image53"})
@@ -131,7 +126,7 @@ class CharacterTest : public QObject {
         // the texts may not overlap, but need no clear row between them.
         QStringList faults = testqt::textLayoutFaults(t.form("createform"), false);
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join("\n")));
-        takeReadyMade(t);
+        t.newGame();
         t.click("Gameform", "BitBtn2");
         t.click("createform", "bon");
         QVERIFY(allTextsFit(t.form("createform")));

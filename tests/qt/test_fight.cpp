@@ -16,13 +16,8 @@ using namespace cv;
 namespace {
 
 void startFight(testqt::TestGame& t, int fight) {
-    t.click("Menuform", "BitBtn6");
-    t.click("createf", "Image4");
+    t.newGame();
     t.game->dispatcher().run([fight](World& w) { cv::startFight(w, fight); });
-}
-
-QString text(testqt::TestGame& t, const QString& window, const QString& name) {
-    return *qt::controlProperty(t.control(window, name), "text");
 }
 
 void pick(testqt::TestGame& t, const QString& window, const QString& list, int row) {
@@ -44,21 +39,29 @@ class FightTest : public QObject {
         QVERIFY(!t.form("Gameform")->isVisible());
         QCOMPARE(t.form("battle")->size(), QSize(605, 466));
         const std::pair<const char*, QRect> places[] = {
-            {"char", {0, 137, 47, 64}},     {"epic", {624, 137, 47, 64}},    {"warn", {6, 338, 240, 33}},
-            {"choose", {260, 336, 196, 72}}, {"ready", {260, 410, 196, 22}}, {"vict", {220, 0, 175, 49}},
-            {"lose", {220, 0, 175, 49}},    {"BitBtn1", {124, 429, 117, 37}}};
+            {"char", {0, 137, 47, 64}},      {"epic", {624, 137, 47, 64}},    {"warn", {6, 338, 240, 33}},
+            {"choose", {260, 336, 196, 72}}, {"ready", {260, 410, 196, 22}},  {"vict", {220, 0, 175, 49}},
+            {"lose", {220, 0, 175, 49}},     {"BitBtn1", {124, 429, 117, 37}}};
         for (const auto& [name, rect] : places)
             QCOMPARE(t.control("battle", name)->geometry(), rect);
-        for (const auto& [name, at] : {std::pair<const char*, QPoint>{"Label1", {258, 26}}, {"dis", {294, 52}},
-                                       {"Label4", {72, 20}}, {"tp", {193, 19}}, {"cname", {0, 52}}, {"ename", {455, 52}},
-                                       {"Label13", {7, 397}}, {"Label11", {7, 410}}, {"Label9", {7, 423}},
-                                       {"Label7", {7, 436}}, {"Label8", {7, 449}}, {"BitBtn3", {267, 442}},
+        for (const auto& [name, at] : {std::pair<const char*, QPoint>{"Label1", {258, 26}},
+                                       {"dis", {294, 52}},
+                                       {"Label4", {72, 20}},
+                                       {"tp", {193, 19}},
+                                       {"cname", {0, 52}},
+                                       {"ename", {455, 52}},
+                                       {"Label13", {7, 397}},
+                                       {"Label11", {7, 410}},
+                                       {"Label9", {7, 423}},
+                                       {"Label7", {7, 436}},
+                                       {"Label8", {7, 449}},
+                                       {"BitBtn3", {267, 442}},
                                        {"endt", {343, 442}}})
             QCOMPARE(t.control("battle", name)->pos(), at);
-        QCOMPARE(text(t, "battle", "dis"), QString("20"));
-        QCOMPARE(text(t, "battle", "tp"), QString("9"));
-        QCOMPARE(text(t, "battle", "ename"), QString("Грызоклык"));
-        QCOMPARE(text(t, "battle", "esos"), QString("Целёхонек"));
+        QCOMPARE(t.text("battle", "dis"), QString("20"));
+        QCOMPARE(t.text("battle", "tp"), QString("9"));
+        QCOMPARE(t.text("battle", "ename"), QString("Грызоклык"));
+        QCOMPARE(t.text("battle", "esos"), QString("Целёхонек"));
         QCOMPARE(qobject_cast<QLabel*>(t.control("battle", "dis"))->palette().color(QPalette::WindowText),
                  QColor(255, 0, 0));
         QVERIFY(!t.control("battle", "BitBtn1")->isEnabled());
@@ -74,13 +77,13 @@ class FightTest : public QObject {
         t.game->dispatcher().run([](World& w) { w.battle.dis.value = 1; });
         pick(t, "battle", "choose", 6); // "Удар   3"
         t.click("battle", "ready");
-        QCOMPARE(text(t, "battle", "warn"), QString("Выберете цель..."));
+        QCOMPARE(t.text("battle", "warn"), QString("Выберете цель..."));
         QCOMPARE(t.control("battle", "epic")->cursor().shape(), Qt::CrossCursor);
         QCOMPARE(t.control("battle", "epic")->toolTip(), QString("42%")); // unarmed 46 - 4
         // Any entry chosen ends the targeting.
         pick(t, "battle", "choose", 2);
         QCOMPARE(t.control("battle", "epic")->cursor().shape(), Qt::ArrowCursor);
-        QCOMPARE(text(t, "battle", "warn"), QString());
+        QCOMPARE(t.text("battle", "warn"), QString());
     }
 
     void theEnemysTurnIsPlayedByTheTimers() {
@@ -90,10 +93,10 @@ class FightTest : public QObject {
         QVERIFY(t.world().battle.Timer1.running);
         // 250 ms a step: six steps, then the last tick gives the screen back.
         t.game->advance(250);
-        QCOMPARE(text(t, "battle", "dis"), QString("19"));
+        QCOMPARE(t.text("battle", "dis"), QString("19"));
         QVERIFY(!t.form("battle")->takesInput());
         t.game->advance(250 * 6);
-        QCOMPARE(text(t, "battle", "dis"), QString("14"));
+        QCOMPARE(t.text("battle", "dis"), QString("14"));
         QCOMPARE(t.control("battle", "epic")->x(), 438);
         QVERIFY(t.form("battle")->takesInput());
         QVERIFY(!t.world().battle.Timer1.running);
@@ -117,7 +120,7 @@ class FightTest : public QObject {
         for (int i = 0; i < 5; ++i) {
             QCOMPARE(t.control("accform", QString("b%1").arg(i + 1))->pos(), QPoint(29, 8 + 13 * i));
             QCOMPARE(t.control("accform", QString("t%1").arg(i + 1))->pos(), QPoint(124, 8 + 13 * i));
-            QCOMPARE(text(t, "accform", QString("t%1").arg(i + 1)), QString(chances[i]));
+            QCOMPARE(t.text("accform", QString("t%1").arg(i + 1)), QString(chances[i]));
         }
         QCOMPARE(t.control("accform", "ready")->geometry(), QRect(43, 83, 61, 24));
         QVERIFY(!t.control("accform", "ready")->isEnabled());
@@ -129,9 +132,9 @@ class FightTest : public QObject {
         t.click("accform", "ready");
         QVERIFY(!t.form("accform")->isVisible());
         QVERIFY(t.form("battle")->takesInput());
-        QCOMPARE(text(t, "battle", "warn"), QString("ДемоИгрок бьёт."));
+        QCOMPARE(t.text("battle", "warn"), QString("ДемоИгрок бьёт."));
         t.game->advance(750);
-        QCOMPARE(text(t, "battle", "warn"), QString("Вы промахнулись"));
+        QCOMPARE(t.text("battle", "warn"), QString("Вы промахнулись"));
         const QStringList faults = testqt::textLayoutFaults(t.form("accform"));
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join("\n")));
     }
@@ -148,19 +151,20 @@ class FightTest : public QObject {
         QVERIFY(t.form("InvForm")->isVisible());
         QVERIFY(!t.form("Gameform")->takesInput());
         QCOMPARE(*qt::controlProperty(t.control("InvForm", "citem"), "items"), QString("<<<--->>>|Нож|Мясо"));
-        QCOMPARE(text(t, "InvForm", "gruz"), QString("2"));
-        QCOMPARE(text(t, "InvForm", "fwe"), QString("150"));
-        QCOMPARE(text(t, "InvForm", "hp"), QString("30"));
+        QCOMPARE(t.text("InvForm", "gruz"), QString("2"));
+        QCOMPARE(t.text("InvForm", "fwe"), QString("150"));
+        QCOMPARE(t.text("InvForm", "hp"), QString("30"));
         pick(t, "InvForm", "citem", 1);
         QVERIFY(!t.control("InvForm", "choose")->isHidden());
-        QCOMPARE(text(t, "InvForm", "itext"), QString("Заточенное орудие, используемое для разделки туш."));
-        QCOMPARE(text(t, "InvForm", "numb"), QString("1"));
+        QCOMPARE(t.text("InvForm", "itext"), QString("Заточенное орудие, используемое для разделки туш."));
+        QCOMPARE(t.text("InvForm", "numb"), QString("1"));
         t.click("InvForm", "a1");
         t.click("InvForm", "ready");
-        QCOMPARE(text(t, "InvForm", "w1"), QString("Нож"));
-        QCOMPARE(text(t, "InvForm", "max1"), QString("9"));
+        QCOMPARE(t.text("InvForm", "w1"), QString("Нож"));
+        QCOMPARE(t.text("InvForm", "max1"), QString("9"));
         QCOMPARE(t.control("InvForm", "v1")->property("picture").toString(), QString("inv/knife.jpg"));
-        QCOMPARE(t.control("InvForm", "curshow")->property("picture").toString(), QString("show/fknifeno.jpg"));
+        QCOMPARE(t.control("InvForm", "curshow")->property("picture").toString(),
+                 QString("show/fknifeno.jpg"));
         QCOMPARE(*qt::controlProperty(t.control("InvForm", "citem"), "items"),
                  QString("<<<--->>>|<<Использовано>>|Мясо"));
         const QStringList faults = testqt::textLayoutFaults(t.form("InvForm"));

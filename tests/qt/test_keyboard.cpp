@@ -14,11 +14,6 @@ using namespace cv;
 
 namespace {
 
-void newGame(testqt::TestGame& t) {
-    t.click("Menuform", "BitBtn6");
-    t.click("createf", "Image4");
-}
-
 // A key as the window would get it: at its focused control, or at the window itself.
 void key(testqt::TestGame& t, const QString& window, int k, const QString& text = {}) {
     QWidget* w = t.form(window);
@@ -31,10 +26,6 @@ void key(testqt::TestGame& t, const QString& window, int k, const QString& text 
     QApplication::processEvents();
 }
 
-QString text(testqt::TestGame& t, const QString& window, const QString& control) {
-    return *qt::controlProperty(t.control(window, control), "text");
-}
-
 } // namespace
 
 class KeyboardTest : public QObject {
@@ -42,7 +33,7 @@ class KeyboardTest : public QObject {
   private slots:
     void choicesAndAnswersByTheirNumbers() {
         testqt::TestGame t;
-        newGame(t);
+        t.newGame();
         t.click("Gameform", "mapb");
         t.click("mapform", "Image14"); // the elder
         key(t, "Gameform", Qt::Key_Return);
@@ -53,14 +44,14 @@ class KeyboardTest : public QObject {
         QCOMPARE(selected(t), 1);
         key(t, "Gameform", Qt::Key_Enter);
         QCOMPARE(t.world().story.curStep, 1);
-        QVERIFY(!text(t, "Gameform", "rep").isEmpty());
+        QVERIFY(!t.text("Gameform", "rep").isEmpty());
         key(t, "Gameform", Qt::Key_1); // the first answer
         QCOMPARE(t.world().story.curStep, 2);
     }
 
     void theMapByTabArrowsEnterAndEscape() {
         testqt::TestGame t;
-        newGame(t);
+        t.newGame();
         t.click("Gameform", "mapb");
         QWidget* first = t.control("mapform", "Image12"); // the guard's cave, first of the places
         QCOMPARE(t.form("mapform")->focusWidget(), first);
@@ -94,7 +85,7 @@ class KeyboardTest : public QObject {
 
     void aFightByTheKeys() {
         testqt::TestGame t;
-        newGame(t);
+        t.newGame();
         t.game->dispatcher().run([](World& w) { startFight(w, 1); });
         auto* list = qobject_cast<QListWidget*>(t.control("battle", "choose"));
         QCOMPARE(t.form("battle")->focusWidget(), list);
@@ -102,7 +93,7 @@ class KeyboardTest : public QObject {
         key(t, "battle", Qt::Key_Down); // "Идти вправо"
         QCOMPARE(t.world().battle.choose.selected, 1);
         key(t, "battle", Qt::Key_Return);
-        QCOMPARE(text(t, "battle", "dis"), QString("19"));
+        QCOMPARE(t.text("battle", "dis"), QString("19"));
         // As if the rat had come up: the bare-handed blow, Enter to aim, Enter to strike.
         t.game->dispatcher().run([](World& w) {
             w.battle.dis.value = 1;
@@ -115,8 +106,8 @@ class KeyboardTest : public QObject {
         QCOMPARE(t.world().battle.epic.cursor, Cursor::Cross);
         t.rng.queued = {99}; // a miss
         key(t, "battle", Qt::Key_Return);
-        QCOMPARE(text(t, "battle", "warn"), QString("ДемоИгрок бьёт."));
-        QCOMPARE(text(t, "battle", "tp"), QString("5"));
+        QCOMPARE(t.text("battle", "warn"), QString("ДемоИгрок бьёт."));
+        QCOMPARE(t.text("battle", "tp"), QString("5"));
         // E ends the turn; so does the same key in the Russian layout.
         key(t, "battle", Qt::Key_E);
         QVERIFY(t.world().battle.Timer1.running);
@@ -124,7 +115,7 @@ class KeyboardTest : public QObject {
 
     void theBodyPartByItsNumber() {
         testqt::TestGame t;
-        newGame(t);
+        t.newGame();
         t.game->dispatcher().run([](World& w) {
             startFight(w, 1);
             w.battle.dis.value = 1;
@@ -147,7 +138,7 @@ class KeyboardTest : public QObject {
 
     void escapeClosesWhatItsOwnCloseControlCloses() {
         testqt::TestGame t;
-        newGame(t);
+        t.newGame();
         t.click("Gameform", "BitBtn1");
         key(t, "InvForm", Qt::Key_Escape);
         QVERIFY(!t.form("InvForm")->isVisible());
@@ -168,11 +159,11 @@ class KeyboardTest : public QObject {
 
     void theStoryLogHoldsEverythingSaidThisGame() {
         testqt::TestGame t;
-        newGame(t);
+        t.newGame();
         t.click("Gameform", "pros");
         QVERIFY(t.form("storylog")->isVisible());
         QVERIFY(!t.form("Gameform")->takesInput());
-        QCOMPARE(text(t, "storylog", "text"), QString("В этой игре ещё ничего не было сказано."));
+        QCOMPARE(t.text("storylog", "text"), QString("В этой игре ещё ничего не было сказано."));
         key(t, "storylog", Qt::Key_Escape);
         QVERIFY(!t.form("storylog")->isVisible());
         QVERIFY(t.form("Gameform")->takesInput());
@@ -183,7 +174,7 @@ class KeyboardTest : public QObject {
         t.click("Gameform", "ready");
         t.click("Gameform", "a1");
         t.click("Gameform", "pros");
-        const QString log = text(t, "storylog", "text");
+        const QString log = t.text("storylog", "text");
         const QStringList lines = log.split("\n\n");
         QCOMPARE(lines.value(0),
                  QString("Вы заходите в палатку Старейшины. Она не видит вас - занята какой-то писаниной"));
@@ -195,9 +186,9 @@ class KeyboardTest : public QObject {
         QVERIFY(!t.form("storylog")->isVisible());
         // A new game starts a new log.
         t.game->dispatcher().run([](World& w) { w.Menuform.window.visible = true; });
-        newGame(t);
+        t.newGame();
         t.click("Gameform", "pros");
-        QCOMPARE(text(t, "storylog", "text"), QString("В этой игре ещё ничего не было сказано."));
+        QCOMPARE(t.text("storylog", "text"), QString("В этой игре ещё ничего не было сказано."));
     }
 
   private:

@@ -63,15 +63,6 @@ void breakFile(const QString& path, Fault fault) {
     if (fault == Fault::CutInHeader) f.write(good.left(12)); // the start marker and part of the first segment
 }
 
-QString text(testqt::TestGame& t, const QString& window, const QString& control) {
-    return *qt::controlProperty(t.control(window, control), "text");
-}
-
-void newGame(testqt::TestGame& t) {
-    t.click("Menuform", "BitBtn6");
-    t.click("createf", "Image4");
-}
-
 // A male character, through the creation screen (its button is disabled in the layout).
 void newMaleGame(testqt::TestGame& t) {
     t.click("Menuform", "BitBtn6");
@@ -128,13 +119,14 @@ std::map<std::string, Moment> moments() {
                      }};
     // The temple's grove: the texts are shown, the step is not set.
     m["fon1.jpg"] = {[](testqt::TestGame& t) {
-                         newGame(t);
+                         t.newGame();
                          run(t, [](World& w) { w.story.curStep = 5; });
                          t.click("Gameform", "mapb");
                          t.click("mapform", "Image10");
                      },
                      [](testqt::TestGame& t) {
-                         QCOMPARE(text(t, "Gameform", "m1"), QString("Вы подходите, к небольшой рощице у Храма Порога."));
+                         QCOMPARE(t.text("Gameform", "m1"),
+                                  QString("Вы подходите, к небольшой рощице у Храма Порога."));
                          QCOMPARE(t.world().story.curStep, 5);
                          QVERIFY(t.form("Gameform")->isVisible());
                      }};
@@ -148,12 +140,12 @@ std::map<std::string, Moment> moments() {
         };
     };
     m["enemy/rat.jpg"] = {[](testqt::TestGame& t) {
-                              newGame(t);
+                              t.newGame();
                               ratFight(t);
                           },
                           fightStopped("Грызоклык")};
     m["enemy/gec.jpg"] = {[](testqt::TestGame& t) {
-                              newGame(t);
+                              t.newGame();
                               t.click("Gameform", "mapb");
                               t.click("mapform", "Image9");
                               for (int i = 0; i < 3; ++i) {
@@ -166,7 +158,7 @@ std::map<std::string, Moment> moments() {
                               QCOMPARE(t.world().story.curStep, 112); // the step after the fight is not set
                           }};
     m["enemy/scorp.jpg"] = {[](testqt::TestGame& t) {
-                                newGame(t);
+                                t.newGame();
                                 t.click("Gameform", "mapb");
                                 t.click("mapform", "Image10");
                                 run(t, [](World& w) { w.story.curStep = 8; });
@@ -193,7 +185,8 @@ std::map<std::string, Moment> moments() {
         };
     };
     for (int sex : {2, 1}) {
-        const auto start = sex == 2 ? std::function<void(testqt::TestGame&)>(newGame) : newMaleGame;
+        const auto start =
+            sex == 2 ? std::function<void(testqt::TestGame&)>(&testqt::TestGame::newGame) : newMaleGame;
         m[assets::viewPath("no", sex)] = {fighter(start, ItemId::itNone), entries(6)};
         m[assets::viewPath("knife", sex)] = {fighter(start, ItemId::itKnife), entries(8)};
         m[assets::viewPath("gun", sex)] = {fighter(start, ItemId::itPistol10mm), entries(8)};
@@ -201,7 +194,7 @@ std::map<std::string, Moment> moments() {
     }
     // The inventory's figures: the bare one when the character is taken, the others on taking a weapon
     // in hand, after the hand's own picture.
-    m["show/fnono.jpg"] = {newGame, [](testqt::TestGame& t) {
+    m["show/fnono.jpg"] = {&testqt::TestGame::newGame, [](testqt::TestGame& t) {
                                QVERIFY(t.form("Gameform")->isVisible());
                                QVERIFY(t.world().createform.bon.visible == false); // not yet a sheet
                            }};
@@ -216,11 +209,13 @@ std::map<std::string, Moment> moments() {
                       },
                       [](testqt::TestGame& t) {
                           QVERIFY(t.world().inventory.hand1Slot == 1); // the hand has it
-                          QVERIFY(t.world().InvForm.citem.items.at(1) != "<<Использовано>>"); // the list not yet
+                          QVERIFY(t.world().InvForm.citem.items.at(1) !=
+                                  "<<Использовано>>"); // the list not yet
                       }};
     };
     for (int sex : {2, 1}) {
-        const auto start = sex == 2 ? std::function<void(testqt::TestGame&)>(newGame) : newMaleGame;
+        const auto start =
+            sex == 2 ? std::function<void(testqt::TestGame&)>(&testqt::TestGame::newGame) : newMaleGame;
         m[assets::showKnifePath(sex)] = figure(start, ItemId::itKnife);
         m[assets::showPistolPath(sex)] = figure(start, ItemId::itPistol10mm);
         m[assets::showSpearPath(sex)] = figure(start, ItemId::itSpear);
@@ -228,12 +223,12 @@ std::map<std::string, Moment> moments() {
     // A hand's picture: the slot is taken, the name not written.
     auto hand = [](ItemId weapon) {
         return Moment{[weapon](testqt::TestGame& t) {
-                          newGame(t);
+                          t.newGame();
                           equip(t, weapon);
                       },
                       [](testqt::TestGame& t) {
                           QCOMPARE(t.world().inventory.hand1Slot, 1);
-                          QCOMPARE(text(t, "InvForm", "w1"), QString("Без оружия:"));
+                          QCOMPARE(t.text("InvForm", "w1"), QString("Без оружия:"));
                       }};
     };
     m["INV/knife.jpg"] = hand(ItemId::itKnife);
@@ -242,19 +237,19 @@ std::map<std::string, Moment> moments() {
     m["INV/spear.jpg"] = hand(ItemId::itSpear);
     // The empty hand's picture: taking a weapon off.
     m["INV/no.jpg"] = {[](testqt::TestGame& t) {
-                           newGame(t);
+                           t.newGame();
                            equip(t, ItemId::itKnife);
                            pick(t, "InvForm", "citem", 1);
                            t.click("InvForm", "a6");
                            t.click("InvForm", "ready");
                        },
                        [](testqt::TestGame& t) {
-                           QCOMPARE(t.world().inventory.hand1Slot, 0); // off the hand
-                           QCOMPARE(text(t, "InvForm", "w1"), QString("Нож")); // its name not yet changed
+                           QCOMPARE(t.world().inventory.hand1Slot, 0);        // off the hand
+                           QCOMPARE(t.text("InvForm", "w1"), QString("Нож")); // its name not yet changed
                        }};
     // The number glyphs: the heroine's statistics when she is taken; the others on the creation screen.
     for (const char* glyph : {"nums/05.bmp", "nums/07.bmp", "nums/08.bmp", "nums/06.bmp"})
-        m[glyph] = {newGame, [](testqt::TestGame& t) {
+        m[glyph] = {&testqt::TestGame::newGame, [](testqt::TestGame& t) {
                         QVERIFY(t.form("Gameform")->isVisible());
                         QVERIFY(t.world().createform.bon.visible); // a sheet already
                     }};
@@ -332,7 +327,7 @@ class PictureFaultsTest : public QObject {
         f.close();
         testqt::TestGame t(dir.path());
         t.rng.failOnEmpty = false;
-        newGame(t);
+        t.newGame();
         ratFight(t);
         QVERIFY(t.messages.shown.isEmpty());
         QVERIFY(t.form("battle")->isVisible());

@@ -10,21 +10,14 @@
 
 using namespace cv;
 
-namespace {
-
-void startGame(testqt::TestGame& t) {
-    t.click("Menuform", "BitBtn6");
-    t.click("createf", "Image4");
-}
-
-} // namespace
+namespace {} // namespace
 
 class VillageTest : public QObject {
     Q_OBJECT
   private slots:
     void theMapHasEveryPlaceWhereTheLayoutPutsIt() {
         testqt::TestGame t;
-        startGame(t);
+        t.newGame();
         t.click("Gameform", "mapb");
         QVERIFY(t.form("mapform")->isVisible());
         QCOMPARE(t.form("mapform")->size(), QSize(581, 601));
@@ -66,13 +59,14 @@ class VillageTest : public QObject {
 
     void aClickOnAPlaceEntersItAndBackReturnsAsItWas() {
         testqt::TestGame t;
-        startGame(t);
+        t.newGame();
         t.click("Gameform", "mapb");
         t.click("mapform", "Image14"); // the elder's tent
         QVERIFY(!t.form("mapform")->isVisible());
         QVERIFY(t.form("Gameform")->isVisible());
         QCOMPARE(t.world().story.curLocation, int(locElder));
-        QCOMPARE(qobject_cast<QAbstractButton*>(t.control("Gameform", "c1"))->text(), QString("Прокашляться"));
+        QCOMPARE(qobject_cast<QAbstractButton*>(t.control("Gameform", "c1"))->text(),
+                 QString("Прокашляться"));
         QVERIFY(t.control("Gameform", "c3")->isHidden());
         QVERIFY(!t.control("Gameform", "ready")->isEnabled());
         t.click("Gameform", "c2");
@@ -85,7 +79,7 @@ class VillageTest : public QObject {
 
     void answersTakeClicksAndAHiddenOneTakesNone() {
         testqt::TestGame t;
-        startGame(t);
+        t.newGame();
         t.click("Gameform", "mapb");
         t.click("mapform", "Image14");
         t.click("Gameform", "c1");
@@ -111,12 +105,12 @@ class VillageTest : public QObject {
 
     void theWristComputerShowsItsHeadingThenItsLines() {
         testqt::TestGame t;
-        startGame(t);
+        t.newGame();
         QCOMPARE(t.form("Vesk")->size(), QSize(484, 363));
-        const std::pair<const char*, QRect> places[] = {{"Image2", {40, 337, 13, 16}}, {"Image3", {40, 255, 13, 16}},
-                                                         {"z1", {195, 59, 220, 30}},    {"z2", {195, 105, 220, 30}},
-                                                         {"z3", {195, 150, 220, 30}},   {"z5", {195, 196, 220, 30}},
-                                                         {"z4", {195, 241, 220, 30}}};
+        const std::pair<const char*, QRect> places[] = {
+            {"Image2", {40, 337, 13, 16}}, {"Image3", {40, 255, 13, 16}}, {"z1", {195, 59, 220, 30}},
+            {"z2", {195, 105, 220, 30}},   {"z3", {195, 150, 220, 30}},   {"z5", {195, 196, 220, 30}},
+            {"z4", {195, 241, 220, 30}}};
         for (const auto& [name, rect] : places)
             QCOMPARE(t.control("Vesk", name)->geometry(), rect);
         QCOMPARE(t.control("Vesk", "ar")->pos(), QPoint(201, 39));
