@@ -94,12 +94,6 @@ std::vector<PlayerInput> availableInputs(World& w) {
     return out;
 }
 
-const PlayerInput* findInput(const std::vector<PlayerInput>& inputs, const std::string& address) {
-    for (const PlayerInput& in : inputs)
-        if (in.address == address) return &in;
-    return nullptr;
-}
-
 std::vector<PlayerInput> playerInputs(World& w) {
     Builder b{w, nullptr, {}};
     b.window = &w.Menuform.window;

@@ -47,8 +47,6 @@ struct PlayerInput {
 std::vector<PlayerInput> playerInputs(World& w);
 // Those the player can do now.
 std::vector<PlayerInput> availableInputs(World& w);
-// The first input at `address` (for a list, the one of its first line); nullptr where there is none.
-const PlayerInput* findInput(const std::vector<PlayerInput>& inputs, const std::string& address);
 
 // The play-script line that does the input ("click Gameform.c1", "select battle.choose 6", ...).
 std::string scriptLine(const PlayerInput& input, const std::string& typed = {});

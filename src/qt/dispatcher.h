@@ -3,6 +3,8 @@
 
 #include <QString>
 #include <functional>
+#include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "game/inputs.h"
@@ -30,8 +32,8 @@ class Dispatcher {
     std::function<void()> sync;
     bool busy() const { return depth_ > 0; }
     World& world() { return world_; }
-    // The player's input at `address` in the game's list (WINDOW.CONTROL, or "Gameform MENU/COMMAND"),
-    // whose handler the window runs; nullptr where the list has none.
+    // The player's input at `address` in the game's list, whose handler the window runs: WINDOW.CONTROL,
+    // or "Gameform MENU/COMMAND" (for a list, the input of its first line); nullptr where there is none.
     const PlayerInput* input(const std::string& address);
     // Called after every handler, once the windows are redrawn (the program's clock listens here).
     std::function<void()> afterRun;
@@ -42,6 +44,7 @@ class Dispatcher {
     World& world_;
     MessageSink& messages_;
     std::vector<PlayerInput> inputs_; // made when a window first asks
+    std::unordered_map<std::string, std::size_t> inputAt_; // the first input at each address
     int depth_ = 0;
 };
 
