@@ -110,8 +110,9 @@ struct Window {
     int width = 0, height = 0; // client area
     // Counts requests to bring the window up; the window layer raises it when this changes.
     int raiseRequests = 0;
-    // Counts requests to put the window behind the others.
-    int lowerRequests = 0;
+    // The screen this window serves while it is shown (the one it disables or opens over), or nullptr
+    // for a screen of its own; a desktop keeps the window above its owner.
+    const Window* owner = nullptr;
 };
 
 } // namespace cv

@@ -16,8 +16,14 @@ Timer* findTimer(World& w, const std::string& name) {
 }
 
 void show(Window& w) {
+    w.owner = nullptr;
     w.visible = true;
     ++w.raiseRequests;
+}
+
+void showOver(Window& w, const Window& owner) {
+    show(w);
+    w.owner = &owner;
 }
 
 void hide(Window& w) {

@@ -71,7 +71,10 @@ struct World {
 Timer* findTimer(World& w, const std::string& name);
 
 // Window operations shared by every subsystem.
+// Shows a screen of its own.
 void show(Window& w);
+// Shows a window over the screen it serves.
+void showOver(Window& w, const Window& owner);
 void hide(Window& w);
 void bringToFront(World& world, Control& c);
 // Puts the control just behind another one.

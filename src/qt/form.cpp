@@ -462,10 +462,6 @@ void Form::sync() {
             raise();
             activateWindow();
         }
-        if (lowerSeen_ != model_.lowerRequests) {
-            lowerSeen_ = model_.lowerRequests;
-            lower();
-        }
     } else if (isVisible()) {
         hide();
     }

@@ -110,7 +110,6 @@ class Form : public QMainWindow {
     QWidget* holder_ = nullptr; // around the layout of a maximized, centred window
     QWidget* canvas_;
     int raiseSeen_ = 0;
-    int lowerSeen_ = 0;
     bool placed_ = false;
     std::vector<std::function<void()>> syncs_;
     std::unordered_map<QWidget*, std::string> hints_;

@@ -461,7 +461,7 @@ TEST(Accept, AFigureThatFailsToLoadStopsTheAcceptThere) {
     EXPECT_EQ(w.caughtCount, 3) << "the game was not reset";
 }
 
-TEST(Accept, InSheetModeOnlyEnablesTheGameAndCombatScreens) {
+TEST(Accept, InSheetModeClosesTheSheetAndEnablesTheGameAndCombatScreens) {
     test::TestWorld t;
     World& w = t.w;
     w.character.characterInPlay = 1;
@@ -477,7 +477,7 @@ TEST(Accept, InSheetModeOnlyEnablesTheGameAndCombatScreens) {
 
     EXPECT_TRUE(w.Gameform.window.enabled);
     EXPECT_TRUE(w.battle.window.enabled);
-    EXPECT_TRUE(w.createform.window.visible);
+    EXPECT_FALSE(w.createform.window.visible);
     EXPECT_FALSE(w.Gameform.window.visible);
     EXPECT_EQ(w.character.armourClass, 8);
     EXPECT_EQ(w.character.playerSex, 0);

@@ -98,10 +98,19 @@ TEST(DialogueMode, AChoiceHiddenWhileSelectedIsNoLongerSelected) {
     World& w = g.w;
     enterLocation(w, locCousin);
     choiceClick(w, 3);
-    setChoiceVisible(w, 2, false); // not the selected one
+    {
+        const SettleChoices settle(w);
+        setChoiceVisible(w, 2, false); // not the selected one
+        setChoiceVisible(w, 3, false);
+        setChoiceVisible(w, 3, true); // hidden and shown again within one handler: the player saw nothing
+    }
     EXPECT_EQ(selectedChoice(w), 3);
     EXPECT_TRUE(w.Gameform.ready.enabled);
-    setChoiceVisible(w, 3, false);
+    {
+        const SettleChoices settle(w);
+        setChoiceVisible(w, 3, false);
+        EXPECT_EQ(selectedChoice(w), 3) << "checked once, when the handler ends";
+    }
     EXPECT_EQ(selectedChoice(w), 0);
     EXPECT_FALSE(w.Gameform.ready.enabled);
 

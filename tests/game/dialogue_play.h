@@ -37,7 +37,7 @@ struct Game : TestWorld {
 // Selects a numbered choice and presses "Выбрано".
 inline void choose(World& w, int choice) {
     choiceClick(w, choice);
-    confirmChoice(w);
+    readyClick(w); // "Выбрано", as the player presses it
 }
 
 // Enters the location from the map and confirms a choice there.
@@ -263,7 +263,7 @@ inline std::string snapshot(const World& w) {
     for (const auto& a : g.a)
         o << "a " << a.visible << " " << a.text << "\n";
     o << "map " << w.mapform.window.visible << " battle " << w.battle.window.visible << " menu "
-      << w.Menuform.window.visible << w.Menuform.window.lowerRequests << "\n";
+      << w.Menuform.window.visible << (w.Menuform.window.owner != nullptr) << "\n";
     o << "at " << w.story.curLocation << "/" << w.story.curStep << " flags";
     for (auto b : w.story.storyFlags.bytes)
         o << int{b};

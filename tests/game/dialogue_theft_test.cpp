@@ -211,7 +211,6 @@ TEST(TheftCatches, TheFifthCatchAtEitherPartnerEndsTheGame) {
         SCOPED_TRACE(c.name);
         test::Game g;
         World& w = g.w;
-        const int lowered = w.Menuform.window.lowerRequests;
         int catches = 0;
         for (char a : c.attempts) {
             const bool caught = a == 'G' || a == 'A';
@@ -222,17 +221,20 @@ TEST(TheftCatches, TheFifthCatchAtEitherPartnerEndsTheGame) {
                 EXPECT_TRUE(w.Gameform.window.enabled) << "after catch " << catches;
                 EXPECT_NE(w.Gameform.m1.text, dismissed);
                 EXPECT_FALSE(w.Menuform.window.visible);
-                EXPECT_EQ(w.Menuform.window.lowerRequests, lowered);
                 answerClick(w, 1); // back to the choices
             }
         }
         ASSERT_EQ(catches, 5);
-        // The game screen freezes with the verdict; the main menu comes up behind it.
+        // The game screen freezes with the verdict standing alone; the main menu comes up over it.
         EXPECT_FALSE(w.Gameform.window.enabled);
         EXPECT_TRUE(w.Gameform.window.visible);
         EXPECT_EQ(w.Gameform.m1.text, dismissed);
+        EXPECT_EQ(w.Gameform.m2.text, "");
+        EXPECT_EQ(w.Gameform.rep.text, "");
+        for (const auto& a : w.Gameform.a)
+            EXPECT_EQ(a.text, "");
         EXPECT_TRUE(w.Menuform.window.visible);
-        EXPECT_EQ(w.Menuform.window.lowerRequests, lowered + 1);
+        EXPECT_EQ(w.Menuform.window.owner, &w.Gameform.window);
         EXPECT_TRUE(g.rng.queued.empty());
     }
 }

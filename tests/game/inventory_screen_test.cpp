@@ -422,7 +422,8 @@ TEST_F(InventoryScreenUse, AWeaponGoesIntoTheFreeHandWithItsFiguresAndTheLineIsM
         EXPECT_EQ(actionsShown(), Lines{});
         // The selection goes back to the first line without the list's own click.
         EXPECT_EQ(f.citem.selected, 0);
-        EXPECT_TRUE(f.choose.visible);
+        // With no action left to offer, the panel goes too.
+        EXPECT_FALSE(f.choose.visible);
         EXPECT_EQ(f.itext.text, c.text);
         EXPECT_EQ(f.numb.text, "1");
         EXPECT_EQ(store(), (Slots{{itMeat, 2}, {c.weapon, 1}, {itRope, 1}}))
@@ -786,6 +787,8 @@ TEST_F(InventoryScreenInFight, ShowsAndHealsTheFightsHitPointsUpToTheFightsMaxim
     const auto& f = w.InvForm;
     EXPECT_EQ(f.hp.text, "12");
     EXPECT_EQ(f.fhp.text, "30");
+    // Opened first from a fight, the load's maximum and the hands' damage are shown too.
+    EXPECT_EQ(f.fwe.text + " " + f.min1.text + "-" + f.max2.text, "150 1-3");
 
     inv::citemClick(w, 1);
     t.rng.push({5});

@@ -26,6 +26,13 @@ TEST(ResetStory, StartValuesWhateverTheEarlierGameLeft) {
         w.inventory.hand1Slot = 2;
         w.inventory.hand2Slot = 20;
         w.inventory.fromHand = true;
+        // What the end of a game by stealing leaves on the game screen.
+        w.Gameform.m1.text = "verdict";
+        w.Gameform.m2.text.clear();
+        w.Gameform.choose.visible = w.Gameform.ready.visible = true;
+        w.Gameform.c[2].checked = true;
+        w.Gameform.rep.text = w.Gameform.a[3].text = "stale";
+        w.Gameform.mapb.visible = false;
 
         resetStory(w);
 
@@ -44,6 +51,13 @@ TEST(ResetStory, StartValuesWhateverTheEarlierGameLeft) {
         EXPECT_FALSE(w.inventory.fromHand);
         EXPECT_EQ(w.story.curLocation, locTemple);
         EXPECT_EQ(w.story.curStep, 8);
+        // The game screen is back at the opening: its two texts, no choices, no conversation, the map.
+        const auto& g = w.Gameform;
+        EXPECT_EQ(g.m1.text, screens::kOpeningText1);
+        EXPECT_EQ(g.m2.text, screens::kOpeningText2);
+        EXPECT_FALSE(g.choose.visible || g.ready.visible || g.c[2].checked);
+        EXPECT_EQ(g.rep.text + g.a[3].text, "");
+        EXPECT_TRUE(g.mapb.visible);
         EXPECT_TRUE(t.rng.asked.empty());
     }
 }

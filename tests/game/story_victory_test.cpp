@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include "game/combat/battle.h"
-#include "game/story/victory.h"
 #include "story_play.h"
 
 namespace cv {
@@ -37,9 +36,7 @@ void scorpionFight(test::TestWorld& t) {
 void win(World& w, int fight) {
     ASSERT_TRUE(w.battle.window.visible);
     ASSERT_EQ(w.combat.fightId, fight);
-    hide(w.battle.window);
-    showGameScreen(w);
-    fightWon(w, fight);
+    battle::victClick(w); // "Победа!"
 }
 
 TEST(Victory, TheRatsDeathOpensTheMapAndLeavesTheFieldEmpty) {

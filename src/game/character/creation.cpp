@@ -249,7 +249,11 @@ void acceptClick(World& w) {
 
     enableGameScreen(w);
     enableCombatScreen(w);
-    if (inSheetMode(w)) return; // the sheet only hands control back to the screens behind it
+    if (inSheetMode(w)) {
+        // The sheet closes and hands control back to the screens behind it.
+        hide(form.window);
+        return;
+    }
 
     showGameScreen(w);
     hide(form.window);

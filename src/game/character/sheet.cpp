@@ -22,13 +22,13 @@ void turnIntoSheet(World& w) {
 }
 
 void showSheetWithBonusPanel(World& w) {
-    show(w.createform.window);
+    showOver(w.createform.window, w.Gameform.window);
     bringToFront(w, w.createform.bonusp);
 }
 
 void showSheetWithTraitList(World& w) {
     auto& form = w.createform;
-    show(form.window);
+    showOver(form.window, w.battle.window);
     if (form.bonusp.z > form.traitsp.z) {
         bringToFront(w, form.traitsp);
         for (auto& caption : form.t)

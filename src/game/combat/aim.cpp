@@ -60,7 +60,7 @@ int aimedChance(int playerHitChance, BodyPart part) {
 
 void openAim(World& w) {
     auto& a = w.accform;
-    show(a.window);
+    showOver(a.window, w.battle.window);
     for (int i = 1; i <= 5; ++i)
         a.t[static_cast<std::size_t>(i - 1)].text =
             std::to_string(aimedChance(w.combat.playerHitChance, static_cast<BodyPart>(i)));

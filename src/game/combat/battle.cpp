@@ -208,6 +208,7 @@ void endtClick(World& w) {
 }
 
 void victClick(World& w) {
+    const SettleChoices settle(w);
     auto& b = w.battle;
     b.endt.visible = true;
     showGameScreen(w);

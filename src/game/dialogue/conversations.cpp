@@ -20,6 +20,7 @@ const std::vector<TalkEntry>& allTalk() {
 void answerClick(World& w, int answer) {
     // A hidden answer line takes no click; an empty one that shows still does.
     if (!answerVisible(w, answer)) return;
+    const SettleChoices settle(w);
     for (const TalkEntry& e : allTalk())
         if (e.answer == answer && e.location == w.story.curLocation && e.step == w.story.curStep) {
             logLine(w, LogEntry::Answer, answerText(w, answer));

@@ -4,6 +4,7 @@
 #include "../shell/shell.h"
 #include "../story/gamescreen.h"
 #include "../world.h"
+#include "mode.h"
 
 namespace cv {
 
@@ -18,13 +19,16 @@ bool theftSucceeds(World& w, Thief from) {
 void countCatch(World& w) {
     ++w.caughtCount;
     if (w.caughtCount != 5) return;
-    // The elder has had enough: the game screen freezes with the verdict, the main menu behind it.
+    // The elder has had enough: the game screen freezes with the verdict standing alone, and the main menu
+    // comes up over it, where the player can reach it.
     disableGameScreen(w);
+    setDialogue(w, {}, {}, {}, {}, {}, {});
     setStoryText(
         w, 1,
         "Старейшина Тарнвель наконец осознала, что вы слишком нечестны для миссии. С позором вы были "
         "отстранены...");
-    showMainMenuBehind(w);
+    setStoryText(w, 2, {});
+    showMainMenuOver(w, w.Gameform.window);
 }
 
 } // namespace cv

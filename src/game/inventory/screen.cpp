@@ -128,24 +128,36 @@ void setFigurePictures(World& w, int playerSex) {
     loadPicture(w, w.InvForm.mainshow, assets::showBarePath(playerSex));
 }
 
-void openInventoryFromGameScreen(World& w) {
+namespace {
+
+// The maximum load and both hands' damage, as the sheet gives them. Both hands show the bare-handed
+// damage here, whatever they hold.
+void showFigures(World& w) {
     auto& inv = w.InvForm;
-    show(inv.window);
-    refreshInventory(w);
     inv.fwe.text = std::to_string(derivedValue(w, screens::dMw));
-    inv.hp.text = std::to_string(w.character.hitPoints);
-    inv.fhp.text = std::to_string(w.character.maxHitPoints);
-    // Both hands show the bare-handed damage here, whatever they hold.
     inv.min1.text = "1";
     inv.min2.text = "1";
     inv.max1.text = std::to_string(derivedValue(w, screens::dDam) + 2);
     inv.max2.text = inv.max1.text;
 }
 
+} // namespace
+
+void openInventoryFromGameScreen(World& w) {
+    auto& inv = w.InvForm;
+    showOver(inv.window, w.Gameform.window);
+    refreshInventory(w);
+    showFigures(w);
+    inv.hp.text = std::to_string(w.character.hitPoints);
+    inv.fhp.text = std::to_string(w.character.maxHitPoints);
+}
+
 void openInventoryFromFight(World& w) {
     auto& inv = w.InvForm;
-    show(inv.window);
+    showOver(inv.window, w.battle.window);
     refreshInventory(w);
+    // Opened first from a fight, the screen would otherwise show blanks where its figures stand.
+    showFigures(w);
     // The fight's own hit points, which a healing item used here raises.
     inv.hp.text = std::to_string(fightHitPoints(w));
     inv.fhp.text = std::to_string(fightMaxHitPoints(w));
@@ -232,6 +244,8 @@ void equipSelected(World& w, ItemId id) {
     f.citem.items.at(static_cast<std::size_t>(line)) = kUsed;
     hideActions(w);
     forgetHiddenActions(w);
+    // No action is left to offer, so no empty panel with a dead "Сделать" stays.
+    f.choose.visible = false;
     f.citem.selected = 0;
 }
 

@@ -7,6 +7,14 @@
 
 namespace cv::screens {
 
+// The opening of a game: the two story texts the screen shows before the first location is entered.
+inline constexpr const char* kOpeningText1 =
+    "...Рано утром Ваш племянник Эрвальд сообщил, что Старейшина хочет Вас видеть. Пока ещё не подозревая, "
+    "в чём дело, вы не спеша занимаетесь домашними делами - выгоняете скот и чистите оружие. ";
+inline constexpr const char* kOpeningText2 =
+    "Через несколько минут Эрвальд приходит снова и говорит, что Старейшина хочет видеть Вас НЕМЕДЛЕННО. "
+    "Что ж, делать нечего, пора идти к старухе...";
+
 struct Gameform {
     Window window;
     Picture fon;

@@ -14,11 +14,12 @@ void newGameClick(World& w) {
 }
 
 void authorsClick(World& w) {
-    show(w.auth.window);
+    showOver(w.auth.window, w.Menuform.window);
 }
 
 void helpClick(World& w) {
-    show(w.help.window);
+    // The help serves whichever screen asked for it: the main menu, or the game screen's menu.
+    showOver(w.help.window, w.Gameform.window.visible ? w.Gameform.window : w.Menuform.window);
 }
 
 void exitClick(World& w) {
@@ -29,9 +30,8 @@ void showMainMenu(World& w) {
     show(w.Menuform.window);
 }
 
-void showMainMenuBehind(World& w) {
-    w.Menuform.window.visible = true;
-    ++w.Menuform.window.lowerRequests;
+void showMainMenuOver(World& w, const Window& frozen) {
+    showOver(w.Menuform.window, frozen);
 }
 
 void closeMainMenu(World& w) {

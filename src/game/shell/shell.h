@@ -4,6 +4,7 @@
 namespace cv {
 
 struct World;
+struct Window;
 
 void newGameClick(World& w);  // "Новая игра"
 void authorsClick(World& w);  // "Авторы"
@@ -12,8 +13,8 @@ void exitClick(World& w);     // "Выход": closes the main menu, which ends 
 void fontMenuClick(World& w); // the game screen's "Окно" -> "Шрифт"
 
 void showMainMenu(World& w);
-// Shows the main menu behind every other window (the end of a game lost by stealing).
-void showMainMenuBehind(World& w);
+// Shows the main menu over a screen the game has frozen (the end of a game lost by stealing).
+void showMainMenuOver(World& w, const Window& frozen);
 // Closing the main menu ends the program: the menu's and the game menu's "Выход" and the defeat button.
 void closeMainMenu(World& w);
 

@@ -49,6 +49,19 @@ void resetGameScreen(World& w) {
     hideMap(w);
 }
 
+void showOpening(World& w) {
+    auto& g = w.Gameform;
+    for (auto& c : g.c)
+        c.checked = false;
+    setChoicePanelVisible(w, false);
+    setPartnerLine(w, {});
+    for (int a = 1; a <= 5; ++a)
+        setAnswerText(w, a, {});
+    setMapButtonVisible(w, true);
+    setStoryText(w, 1, screens::kOpeningText1);
+    setStoryText(w, 2, screens::kOpeningText2);
+}
+
 void choiceClick(World& w, int choice) {
     auto& g = w.Gameform;
     // One group: the clicked choice becomes the selected one.
@@ -58,6 +71,7 @@ void choiceClick(World& w, int choice) {
 }
 
 void readyClick(World& w) {
+    const SettleChoices settle(w);
     confirmChoice(w);
 }
 
@@ -129,19 +143,21 @@ void setChoiceCaption(World& w, int choice, const std::string& caption) {
 }
 
 void setChoiceVisible(World& w, int choice, bool visible) {
-    RadioButton& c = choiceButton(w, choice);
-    c.visible = visible;
-    // A hidden choice cannot stay selected: it could still be confirmed though the player cannot see it.
-    if (!visible && c.checked) {
-        c.checked = false;
-        w.Gameform.ready.enabled = false;
-    }
+    choiceButton(w, choice).visible = visible;
 }
 
 int selectedChoice(const World& w) {
     for (int i = 0; i < 5; ++i)
         if (w.Gameform.c[static_cast<std::size_t>(i)].checked) return i + 1;
     return 0;
+}
+
+SettleChoices::~SettleChoices() {
+    for (RadioButton& c : w_.Gameform.c)
+        if (!c.visible && c.checked) {
+            c.checked = false;
+            w_.Gameform.ready.enabled = false;
+        }
 }
 
 void setChoicePanelVisible(World& w, bool visible) {

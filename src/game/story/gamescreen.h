@@ -23,6 +23,9 @@ void inventoryClick(World& w);          // "Инв."
 // confirm button and hides the map.
 void resetGameScreen(World& w);
 
+// A new game's screen: the opening texts, no choices, no conversation, the map button the only way on.
+void showOpening(World& w);
+
 // The window.
 void showGameScreen(World& w);
 void hideGameScreen(World& w);
@@ -45,6 +48,20 @@ void setChoiceCaption(World& w, int choice, const std::string& caption);
 void setChoiceVisible(World& w, int choice, bool visible);
 // The selected choice, 1..5, or 0 when none is selected.
 int selectedChoice(const World& w);
+
+// Held by a handler that may hide choices: when the handler ends, also by a picture fault, a choice that
+// is hidden then is no longer selected, or "Выбрано" would confirm what the player cannot see. Checked
+// once, at the end, so that a choice hidden and shown again within one handler stays selected.
+class SettleChoices {
+  public:
+    explicit SettleChoices(World& w) : w_(w) {}
+    ~SettleChoices();
+    SettleChoices(const SettleChoices&) = delete;
+    SettleChoices& operator=(const SettleChoices&) = delete;
+
+  private:
+    World& w_;
+};
 void setChoicePanelVisible(World& w, bool visible); // `choose` and `ready` together
 void setConfirmVisible(World& w, bool visible);
 

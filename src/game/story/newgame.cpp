@@ -3,6 +3,7 @@
 
 #include "../inventory/items.h"
 #include "../world.h"
+#include "gamescreen.h"
 #include "storylog.h"
 
 namespace cv {
@@ -21,6 +22,8 @@ void resetStory(World& w) {
     w.caughtCount = 0;
     clearInventory(w);
     clearStoryLog(w);
+    // Every game begins at the opening, also one started after the last ended in disgrace.
+    showOpening(w);
 }
 
 int checkThreshold(const World& w, Check check) {

@@ -5,7 +5,8 @@ namespace cv {
 
 struct World;
 
-// Story flags to their start values, the theft counter to 0, the inventory and hands emptied.
+// Story flags to their start values, the theft counter to 0, the inventory and hands emptied, and the
+// game screen at the opening.
 void resetStory(World& w);
 
 enum class Check { PickLock, WalkCarefully, RunOverTraps };

@@ -16,7 +16,7 @@ const Label& lineLabel(const World& w, QuestLine line) {
 } // namespace
 
 void openQuestLog(World& w) {
-    show(w.Vesk.window);
+    showOver(w.Vesk.window, w.Gameform.window);
     w.Vesk.ar.visible = false;
 }
 

@@ -41,7 +41,7 @@ void prosClick(World& w) {
     }
     w.storylog.text.text = all.empty() ? "В этой игре ещё ничего не было сказано." : all;
     disableGameScreen(w);
-    show(w.storylog.window);
+    showOver(w.storylog.window, w.Gameform.window);
 }
 
 void storyLogClose(World& w) {
