@@ -10,6 +10,8 @@
 #include "game/inputs.h"
 #include "game/world.h"
 
+class QWidget;
+
 namespace cv::qt {
 
 // Where error messages go: a message box in the program, the script's output in the script player.
@@ -39,6 +41,10 @@ class Dispatcher {
     std::function<void()> afterRun;
     // Called before a handler that is not nested in another one.
     std::function<void()> beforeRun;
+    // The desktop's side, which the game sets: the window of a screen (built if need be), and what happens
+    // when the player clicks or types on a window that takes no input.
+    std::function<QWidget*(const Window&)> windowOf;
+    std::function<void(const Window&)> inputBlocked;
 
   private:
     World& world_;

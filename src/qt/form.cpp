@@ -12,7 +12,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QPainter>
 #include <QSignalBlocker>
+#include <QTimer>
+#include <QWindow>
 #include <algorithm>
 
 #include "accessible.h"
@@ -65,7 +68,9 @@ class InputGate : public QObject {
         auto* w = qobject_cast<QWidget*>(o);
         if (!w) return false;
         auto* form = qobject_cast<Form*>(w->window());
-        return form && !form->takesInput();
+        if (!form || form->takesInput()) return false;
+        if (e->type() == QEvent::MouseButtonPress || e->type() == QEvent::KeyPress) form->inputBlocked();
+        return true;
     }
 };
 
@@ -78,14 +83,22 @@ void installInputGate() {
 
 } // namespace
 
-Form::Form(Dispatcher& dispatcher, PictureLoader& pictures, Window& model, const QString& name,
-           Qt::WindowFlags flags, Placement placement)
-    : QMainWindow(nullptr, flags), dispatcher_(dispatcher), pictures_(pictures), model_(model),
-      placement_(placement) {
+Form::Form(Dispatcher& dispatcher, PictureLoader& pictures, Window& model, const QString& name, Role role,
+           Frame frame, Placement placement, const QString& captionPicture)
+    : QMainWindow(nullptr, (role == Role::Secondary ? Qt::Dialog : Qt::Window) | Qt::FramelessWindowHint),
+      dispatcher_(dispatcher), pictures_(pictures), model_(model), placement_(placement), frame_(frame) {
     installInputGate();
     installAccessibility();
     setObjectName(name);
     setWindowTitle(QString::fromStdString(model.caption));
+    // A framed window: the title bar, and a one-pixel green border round it all.
+    const int border = frame == Frame::None ? 0 : 1;
+    if (frame != Frame::None) {
+        setMenuWidget(new TitleBar(this, frame == Frame::TitleClose, captionPicture));
+        setContentsMargins(border, border, border, border);
+    }
+    const QSize framed(model.width + 2 * border,
+                       model.height + 2 * border + (frame == Frame::None ? 0 : TitleBar::kHeight));
     // Hints show over any window of the game, not only the active one.
     setAttribute(Qt::WA_AlwaysShowToolTips);
     if (placement == Placement::MaximizedCentred) {
@@ -103,11 +116,39 @@ Form::Form(Dispatcher& dispatcher, PictureLoader& pictures, Window& model, const
     canvas_->setObjectName(name + "_canvas");
     if (placement == Placement::Centred) {
         canvas_->setFixedSize(model.width, model.height);
-        setFixedSize(model.width, model.height);
+        setFixedSize(framed);
     } else if (placement == Placement::Maximized) {
         // A maximized window fills the desktop, and never less than its layout.
         canvas_->setMinimumSize(model.width, model.height);
     }
+}
+
+void Form::paintEvent(QPaintEvent* e) {
+    QMainWindow::paintEvent(e);
+    if (frame_ == Frame::None) return;
+    QPainter p(this);
+    p.setPen(QColor(0, 255, 0));
+    p.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+void Form::changeEvent(QEvent* e) {
+    QMainWindow::changeEvent(e);
+    // No screen of the game can be minimised: the game waits on what it shows. Whatever a desktop offers to
+    // minimise it with, it comes straight back.
+    if (e->type() == QEvent::WindowStateChange && isMinimized() && model_.visible)
+        QTimer::singleShot(0, this, [this] {
+            if (model_.visible && isMinimized()) showPlaced();
+        });
+}
+
+void Form::showEvent(QShowEvent* e) {
+    QMainWindow::showEvent(e);
+    QWidget* has = focusWidget();
+    if (firstFocus_ && (!has || !has->isVisible() || !has->isEnabled())) firstFocus_->setFocus(Qt::OtherFocusReason);
+}
+
+void Form::inputBlocked() {
+    if (dispatcher_.inputBlocked) dispatcher_.inputBlocked(model_);
 }
 
 void Form::resizeEvent(QResizeEvent* e) {
@@ -290,7 +331,7 @@ PaintedButton* Form::paintedButton(Button& m, const QString& name, const QString
                                    const QString& pressed) {
     auto* w = new PaintedButton(canvas_, lit, pressed);
     w->setObjectName(name);
-    w->setFocusPolicy(Qt::NoFocus);
+    w->setFocusPolicy(Qt::StrongFocus);
     track(w, m);
     syncs_.push_back([this, w, &m] {
         syncControl(w, m);
@@ -379,20 +420,13 @@ GameList* Form::list(ListBox& m, const QString& name) {
     if (!in || !in->pick) qFatal("The game has no list %s", address.c_str());
     connect(w, &GameList::picked, this,
             [this, pick = in->pick](int row) { handle([pick, row](World& world) { pick(world, row); }); });
+    w->setUniformItemSizes(true);
     syncs_.push_back([this, w, &m] {
         syncControl(w, m);
         QStringList items;
         for (const auto& item : m.items)
             items << QString::fromStdString(item);
-        QStringList shown;
-        for (int i = 0; i < w->count(); ++i)
-            shown << w->item(i)->text();
-        const QSignalBlocker quiet(w);
-        if (shown != items) {
-            w->clear();
-            w->addItems(items);
-        }
-        if (w->currentRow() != m.selected) w->setCurrentRow(m.selected);
+        w->showLines(items, m.selected < static_cast<int>(items.size()) ? m.selected : -1);
     });
     return w;
 }
@@ -442,20 +476,10 @@ void Form::sync() {
     const QString caption = QString::fromStdString(model_.caption);
     if (windowTitle() != caption) setWindowTitle(caption);
     if (model_.visible) {
-        if (!placed_) {
-            placed_ = true;
-            if (placement_ == Placement::Centred) {
-                if (QScreen* screen = QGuiApplication::primaryScreen())
-                    move(screen->availableGeometry().center() - rect().center());
-            }
-        }
         if (!isVisible()) {
-            if (placement_ != Placement::Centred) {
-                if (QScreen* screen = QGuiApplication::primaryScreen())
-                    setGeometry(screen->availableGeometry());
-                showMaximized();
-            } else
-                show();
+            takeOwner();
+            place();
+            showPlaced();
         }
         if (raiseSeen_ != model_.raiseRequests) {
             raiseSeen_ = model_.raiseRequests;
@@ -464,6 +488,30 @@ void Form::sync() {
         }
     } else if (isVisible()) {
         hide();
+    }
+}
+
+void Form::takeOwner() {
+    QWidget* owner = model_.owner && dispatcher_.windowOf ? dispatcher_.windowOf(*model_.owner) : nullptr;
+    if (owner) owner->winId();
+    winId();
+    windowHandle()->setTransientParent(owner ? owner->windowHandle() : nullptr);
+}
+
+void Form::place() {
+    // Centred once; after that the window stays where the player moved it.
+    if (placed_ || placement_ != Placement::Centred) return;
+    placed_ = true;
+    if (QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+void Form::showPlaced() {
+    if (placement_ != Placement::Centred) {
+        if (QScreen* screen = QGuiApplication::primaryScreen()) setGeometry(screen->availableGeometry());
+        showMaximized();
+    } else {
+        showNormal();
     }
 }
 
@@ -482,7 +530,7 @@ void Form::closeEvent(QCloseEvent* e) {
 }
 
 void Form::closeRequested(World&) {
-    if (windowFlags() & Qt::WindowCloseButtonHint) cv::hide(model_);
+    if (frame_ == Frame::TitleClose) cv::hide(model_);
 }
 
 } // namespace cv::qt

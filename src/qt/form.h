@@ -27,17 +27,32 @@ class PictureLoader;
 // black; maximized with its controls laid out over the width it has.
 enum class Placement { Centred, MaximizedCentred, Maximized };
 
+// What a window's frame carries, as its screen has it: nothing (a borderless screen), a title bar with its
+// caption alone, or a title bar with a close box as well. The game draws its title bars itself: a window
+// manager's own would add minimise and maximise boxes that do nothing for a fixed screen, or hide a screen
+// the game waits on.
+enum class Frame { None, Title, TitleClose };
+
+// A screen of its own, or a window shown over the screen it serves: for the desktop, a dialog of that
+// screen's, which it keeps above the screen whatever is clicked.
+enum class Role { Screen, Secondary };
+
 class Form : public QMainWindow {
     Q_OBJECT
   public:
-    Form(Dispatcher& dispatcher, PictureLoader& pictures, Window& model, const QString& name,
-         Qt::WindowFlags flags, Placement placement = Placement::Centred);
+    // `captionPicture` names a layout picture with the title bar's caption painted in (the main menu's).
+    Form(Dispatcher& dispatcher, PictureLoader& pictures, Window& model, const QString& name, Role role,
+         Frame frame, Placement placement = Placement::Centred, const QString& captionPicture = {});
 
     // Copies the window's model and every control's model onto the widgets.
     void sync();
     // Whether the window takes input now. A window the game disables keeps its look and only stops
     // taking input; its controls look disabled only where they are disabled themselves.
     bool takesInput() const { return model_.enabled; }
+    // The player clicked or pressed a key on this window while it took no input: the game brings up the
+    // window it waits on.
+    void inputBlocked();
+    const Window& model() const { return model_; }
     QWidget* canvas() const { return canvas_; }
 
   protected:
@@ -76,6 +91,9 @@ class Form : public QMainWindow {
 
     // A redraw of the form's own beyond the builders' (widgets it makes itself).
     void addSync(std::function<void()> sync) { syncs_.push_back(std::move(sync)); }
+    // The control that takes the keyboard's focus when the window shows, unless one of its own has it.
+    void focusFirst(QWidget* w) { firstFocus_ = w; }
+    void showEvent(QShowEvent* e) override;
     // What Escape does on this window, as its own close control does; nothing when not set.
     void onEscape(std::function<void(World&)> handler) { escape_ = std::move(handler); }
     void keyPressEvent(QKeyEvent* e) override;
@@ -87,10 +105,14 @@ class Form : public QMainWindow {
 
     void closeEvent(QCloseEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
+    void changeEvent(QEvent* e) override;
     // For a window that lays its controls out itself: their places are not copied from the model.
     void ownGeometry() { ownsGeometry_ = true; }
     // Called after every redraw and resize, for a window that lays out its own controls.
     virtual void layOut() {}
+    // Where the window goes as it shows.
+    virtual void place();
     // What closing the window through its title bar does: a window with a close button is hidden;
     // one without (Alt+F4 still asks) stays, so that no screen the game waits on can vanish.
     virtual void closeRequested(World& w);
@@ -100,11 +122,16 @@ class Form : public QMainWindow {
 
   private:
     ClickLabel* newLabel(Control& m, const QString& name, QWidget* parent);
+    // Before the window shows: over the screen it serves.
+    void takeOwner();
+    void showPlaced();
     void track(QWidget* w, Control& m);
     void syncControl(QWidget* w, const Control& m);
 
     Window& model_;
     Placement placement_;
+    Frame frame_;
+    QWidget* firstFocus_ = nullptr;
     std::function<void(World&)> escape_;
     bool ownsGeometry_ = false;
     QWidget* holder_ = nullptr; // around the layout of a maximized, centred window

@@ -78,6 +78,12 @@ Game::Game(Services services)
     // Not one of the twelve: the story log behind the game screen's "Просмотреть весь разговор".
     add("storylog", world_.storylog.window, [&d, &p] { return new TStoryLog(d, p); });
     dispatcher_.sync = [this] { syncWindows(); };
+    dispatcher_.windowOf = [this](const Window& model) -> QWidget* {
+        for (Screen& s : screens_)
+            if (s.model == &model) return ensureBuilt(s);
+        return nullptr;
+    };
+    dispatcher_.inputBlocked = [this](const Window& model) { bringUpWaitedOn(model); };
 
     // What the game screen does when it is created runs at start-up, in its place after the first
     // three screens, whether or not its window is built.
@@ -161,6 +167,22 @@ void Game::syncWindows() {
             // A hidden window is redrawn when it shows again or is asked for.
             s.stale = true;
         }
+    }
+}
+
+void Game::bringUpWaitedOn(const Window& blocked) {
+    bool found = false;
+    for (Screen& s : screens_)
+        if (s.form && s.model->visible && s.model->owner == &blocked) {
+            found = true;
+            s.form->raise();
+            s.form->activateWindow();
+        }
+    // A screen frozen with nothing over it (the end of a game by stealing): the main menu is the way on.
+    Screen& menu = screens_.front();
+    if (!found && &blocked != menu.model && menu.form && menu.model->visible) {
+        menu.form->raise();
+        menu.form->activateWindow();
     }
 }
 

@@ -60,6 +60,9 @@ class Game {
     Screen* find(const QString& name);
     Form* ensureBuilt(Screen& s);
     void syncWindows();
+    // The player clicked or typed on a window that takes no input: the windows shown over it come up and
+    // take the keyboard, or the main menu where nothing is shown over it.
+    void bringUpWaitedOn(const Window& blocked);
     void scheduleClock();
 
     World world_;

@@ -120,8 +120,10 @@ std::optional<QString> windowProperty(QWidget* w, const QString& p) {
     }
     if (p == "left") return QString::number(w->x());
     if (p == "top") return QString::number(w->y());
-    if (p == "width") return QString::number(w->width());
-    if (p == "height") return QString::number(w->height());
+    // A window's size is its client area's, inside the title bar and the border.
+    const QWidget* client = qobject_cast<QMainWindow*>(w) ? static_cast<QMainWindow*>(w)->centralWidget() : w;
+    if (p == "width") return QString::number(client->width());
+    if (p == "height") return QString::number(client->height());
     return std::nullopt;
 }
 

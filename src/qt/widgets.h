@@ -7,6 +7,8 @@
 #include <QListWidget>
 #include <QMouseEvent>
 
+class QPainter;
+
 namespace cv::qt {
 
 // A label that reports a click (press and release inside it), as the game's clickable texts do.
@@ -35,11 +37,13 @@ class PictureView : public ClickLabel {
     // The file last loaded into it, relative to the asset root ("" for the layout's own pictures).
     QString file() const { return file_; }
     void showImage(const QImage& image, const QString& file);
-    // A green frame round the picture while it has the keyboard's focus (the map's places).
-    void setFocusFrame(bool on) { focusFrame_ = on; }
+    // Takes the keyboard's focus, shows a green frame round the picture while it has it, and is clicked
+    // by Enter or Space (the map's places, the buttons of the ready-made screen).
+    void setFocusFrame(bool on);
 
   protected:
     void paintEvent(QPaintEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
     void focusInEvent(QFocusEvent* e) override;
     void focusOutEvent(QFocusEvent* e) override;
 
@@ -48,17 +52,45 @@ class PictureView : public ClickLabel {
     bool focusFrame_ = false;
 };
 
-// A list whose line the player picks with a click or the arrow keys: `picked` reports the line.
+// A list whose line the player picks with a click or the arrow keys: `picked` reports the line. It shows
+// whole lines only, and no line as chosen before the game or the player chooses one.
 class GameList : public QListWidget {
     Q_OBJECT
   public:
     using QListWidget::QListWidget;
+    // The lines the game has, and the one it has chosen (-1 for none).
+    void showLines(const QStringList& lines, int chosen);
   signals:
     void picked(int row);
 
   protected:
     void mouseReleaseEvent(QMouseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
+    void focusInEvent(QFocusEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+
+  private:
+    // Every line as high as the list's height divided evenly among the lines that fit.
+    void fitRows();
+};
+
+// The title bar the game draws on its windows, in its own look: the window's caption and, where the window
+// has one, a close box, nothing else. Dragging it moves the window. A window's caption may come painted in a
+// layout picture (the main menu's, so that the first window of the game draws no text with fonts).
+class TitleBar : public QWidget {
+    Q_OBJECT
+  public:
+    static constexpr int kHeight = 20;
+    TitleBar(QWidget* window, bool closeBox, const QString& captionPicture = {});
+
+  protected:
+    void paintEvent(QPaintEvent*) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void resizeEvent(QResizeEvent*) override;
+
+  private:
+    QAbstractButton* close_ = nullptr;
+    QImage caption_;
 };
 
 // A fixed picture of the layout, drawn straight from the pixels compiled into the program.
@@ -87,8 +119,11 @@ class PaintedButton : public QAbstractButton {
     void paintEvent(QPaintEvent*) override;
     void enterEvent(QEnterEvent*) override;
     void leaveEvent(QEvent*) override;
+    // Enter presses it, as Space does.
+    void keyPressEvent(QKeyEvent* e) override;
 
   private:
+    void drawPart(QPainter& p, const QString& picture);
     QString lit_, pressed_;
     bool hovered_ = false;
 };

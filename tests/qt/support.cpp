@@ -53,8 +53,20 @@ void TestGame::click(const QString& window, const QString& name) {
 
 namespace {
 
+// Where a wrapped label draws its lines, in the window's coordinates: the box of the lines it breaks its
+// text into within its contents.
+QRect wrappedInkOf(QLabel* l, QWidget* window) {
+    const QRect contents = l->contentsRect();
+    const QRect lines = QFontMetrics(l->font())
+                            .boundingRect(QRect(contents.left(), contents.top(), contents.width(), 1 << 20),
+                                          int(l->alignment() & Qt::AlignHorizontal_Mask) | Qt::TextWordWrap,
+                                          l->text());
+    return lines.translated(l->mapTo(window, QPoint(0, 0)));
+}
+
 // Where a one-line label draws its text, in the window's coordinates: the glyphs' tight box.
 QRect inkOf(QLabel* l, QWidget* window) {
+    if (l->wordWrap()) return wrappedInkOf(l, window);
     const QFontMetrics fm(l->font());
     const QRect contents = l->contentsRect();
     const QRect tight = fm.tightBoundingRect(l->text());
@@ -115,6 +127,21 @@ QStringList textLayoutFaults(QWidget* window, bool strict) {
         if (!covered) shown << c;
     }
     const int rowGap = strict ? 2 : 0;
+    // A wrapped text: its lines inside its own contents, clear of every other text.
+    for (QWidget* c : shown) {
+        auto* l = qobject_cast<QLabel*>(c);
+        if (!l || l->text().isEmpty() || !l->wordWrap() || c->property("picture").isValid()) continue;
+        const QRect ink = wrappedInkOf(l, window);
+        const QString name = l->objectName() + " \"" + l->text().left(40) + "…\"";
+        if (!QRect(l->contentsRect().topLeft() + l->mapTo(window, QPoint(0, 0)), l->contentsRect().size())
+                 .contains(ink))
+            faults << name + " does not fit its label";
+        for (QWidget* other : shown) {
+            auto* o = qobject_cast<QLabel*>(other);
+            if (!o || o == l || o->text().isEmpty() || o->property("picture").isValid()) continue;
+            if (ink.intersects(inkOf(o, window))) faults << name + " runs into " + o->objectName();
+        }
+    }
     for (QWidget* c : shown) {
         auto* l = qobject_cast<QLabel*>(c);
         if (!l || l->text().isEmpty() || l->wordWrap()) continue;
@@ -139,8 +166,7 @@ QStringList textLayoutFaults(QWidget* window, bool strict) {
         const int space = strict ? QFontMetrics(l->font()).horizontalAdvance(' ') : 0;
         for (QWidget* other : shown) {
             auto* o = qobject_cast<QLabel*>(other);
-            if (!o || o == l || o->text().isEmpty() || o->wordWrap() || o->property("picture").isValid())
-                continue;
+            if (!o || o == l || o->text().isEmpty() || o->property("picture").isValid()) continue;
             if (ink.adjusted(-space, -rowGap, space, rowGap).intersects(inkOf(o, window)))
                 faults << name + " is too close to " + o->objectName();
         }

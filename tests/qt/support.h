@@ -83,11 +83,12 @@ struct TestGame {
     void clickAt(QWidget* window, QPoint inWindow);
 };
 
-// What is wrong with how a window's one-line texts are drawn, one line a fault: a text that does not fit
+// What is wrong with how a window's texts are drawn, one line a fault: a one-line text that does not fit
 // its own label, that overlaps another visible control's rectangle, that comes closer to another text
 // than a space's width beside it or two clear rows above or below, or that touches the line art of the
-// window's background picture (its frames). The ink of each text is measured with the font the machine
-// really uses; texts that a picture covers are not drawn and do not count.
+// window's background picture (its frames); a wrapped text whose lines run out of its label or into
+// another text. The ink of each text is measured with the font the machine really uses; texts that a
+// picture covers are not drawn and do not count.
 // With `strict` off, only the texts themselves count: each fits its label, no two overlap and none
 // touches the background's lines (for rows laid out tighter than the stand-in fonts allow).
 QStringList textLayoutFaults(QWidget* window, bool strict = true);

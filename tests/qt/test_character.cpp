@@ -102,7 +102,7 @@ class CharacterTest : public QObject {
 
     void creationScreenLayout() {
         testqt::TestGame t;
-        QCOMPARE(t.form("createform")->size(), QSize(800, 581));
+        QCOMPARE(t.form("createform")->canvas()->size(), QSize(800, 581));
         QCOMPARE(t.control("createform", "sln")->geometry(), QRect(54, 40, 33, 22));
         QCOMPARE(t.control("createform", "lvn")->geometry(), QRect(62, 206, 33, 22));
         QCOMPARE(t.control("createform", "udn")->geometry(), QRect(54, 233, 33, 22));

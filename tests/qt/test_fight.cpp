@@ -115,14 +115,14 @@ class FightTest : public QObject {
         t.click("battle", "epic");
         QVERIFY(t.form("accform")->isVisible());
         QVERIFY(!t.form("battle")->takesInput());
-        QCOMPARE(t.control("accform", "pric")->geometry(), QRect(0, 0, 150, 111));
+        QCOMPARE(t.control("accform", "pric")->geometry(), QRect(0, 0, 150, 132));
         const char* chances[5] = {"10", "16", "23", "32", "32"}; // from 42
         for (int i = 0; i < 5; ++i) {
-            QCOMPARE(t.control("accform", QString("b%1").arg(i + 1))->pos(), QPoint(29, 8 + 13 * i));
-            QCOMPARE(t.control("accform", QString("t%1").arg(i + 1))->pos(), QPoint(124, 8 + 13 * i));
+            QCOMPARE(t.control("accform", QString("b%1").arg(i + 1))->pos(), QPoint(29, 8 + 18 * i));
+            QCOMPARE(t.control("accform", QString("t%1").arg(i + 1))->pos(), QPoint(124, 8 + 18 * i));
             QCOMPARE(t.text("accform", QString("t%1").arg(i + 1)), QString(chances[i]));
         }
-        QCOMPARE(t.control("accform", "ready")->geometry(), QRect(43, 83, 61, 24));
+        QCOMPARE(t.control("accform", "ready")->geometry(), QRect(43, 102, 61, 24));
         QVERIFY(!t.control("accform", "ready")->isEnabled());
         t.click("accform", "ready");
         QVERIFY(t.form("accform")->isVisible());

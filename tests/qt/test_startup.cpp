@@ -49,7 +49,7 @@ class StartupTest : public QObject {
                                                        {"createform", {800, 581}}, {"mapform", {581, 601}},
                                                        {"battle", {605, 466}},     {"Vesk", {484, 363}}};
         for (const auto& [name, size] : sizes)
-            QCOMPARE(t.form(name)->size(), size);
+            QCOMPARE(t.form(name)->canvas()->size(), size);
     }
 
     void menuButtonsShareOneColumn() {

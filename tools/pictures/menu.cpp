@@ -169,7 +169,19 @@ void writeIcon(PictureSink& sink) {
     sink.put(QStringLiteral("icon/cindervale.png"), image);
 }
 
+// The caption of the menu's title bar, painted as its buttons' captions are, so that the first window of
+// the game draws no text with fonts.
+QImage menuCaption() {
+    const cv::screens::Menuform menu;
+    QImage image = ink::canvas(kWidth - 40, 18);
+    QPainter p(&image);
+    ink::prepare(p);
+    ink::text(p, QRectF(0, 0, kWidth - 40, 18), QString::fromStdString(menu.window.caption), 12, ink::bright());
+    return image;
+}
+
 void writeMenu(PictureSink& sink) {
+    sink.put(QStringLiteral("layout/menutitle.raw"), menuCaption());
     sink.put(QStringLiteral("layout/menu.raw"), menuWith(Look::Rest));
     sink.put(QStringLiteral("layout/menu_lit.raw"), menuWith(Look::Lit));
     sink.put(QStringLiteral("layout/menu_down.raw"), menuWith(Look::Down));

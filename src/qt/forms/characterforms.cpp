@@ -8,15 +8,13 @@
 namespace cv::qt {
 
 namespace {
-constexpr Qt::WindowFlags kNoBorderIcons = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
-
 QString name(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<int>(s.size()));
 }
 } // namespace
 
 Tcreatef::Tcreatef(Dispatcher& d, PictureLoader& p)
-    : Form(d, p, d.world().createf.window, "createf", kNoBorderIcons) {
+    : Form(d, p, d.world().createf.window, "createf", Role::Screen, Frame::Title) {
     auto& f = d.world().createf;
     picture(f.Image2, "Image2", "createf");
     picture(f.Image1, "Image1", "portrait");
@@ -27,13 +25,17 @@ Tcreatef::Tcreatef(Dispatcher& d, PictureLoader& p)
         label(f.lineCaption[i], QString("Label%1").arg(i + 15));
         label(f.lineValue[i], QString("Label%1").arg(i + 22));
     }
-    onClick(picture(f.Image4, "Image4", "button"));
-    onClick(picture(f.Image3, "Image3", "button_off"));
-    onClick(picture(f.Image5, "Image5", "button"));
+    // Tab goes from button to button, Enter or Space presses the one with the green frame.
+    PictureView* take = picture(f.Image4, "Image4", "button");
+    focusFirst(take);
+    for (PictureView* button : {take, picture(f.Image3, "Image3", "button_off"), picture(f.Image5, "Image5", "button")}) {
+        button->setFocusFrame(true);
+        onClick(button);
+    }
 }
 
 Tcreateform::Tcreateform(Dispatcher& d, PictureLoader& p)
-    : Form(d, p, d.world().createform.window, "createform", kNoBorderIcons) {
+    : Form(d, p, d.world().createform.window, "createform", Role::Secondary, Frame::Title) {
     auto& f = d.world().createform;
     // Creation order is the layout's stacking: the sheet's covers lie behind until brought to the front.
     picture(f.main, "main", "createform");
@@ -104,10 +106,16 @@ Tcreateform::Tcreateform(Dispatcher& d, PictureLoader& p)
     label(f.scribe, "scribe");
     label(f.lb3, "lb3");
     picture(f.Image3, "Image3");
-    // On the sheet, Escape does what its accept does there: the screens behind take input again.
-    onEscape([accept = clickHandler("Image2")](World& w) {
+    // On the sheet, Escape does what its accept does there: the sheet closes and the screens behind take
+    // input again.
+    closeSheet_ = [accept = clickHandler("Image2")](World& w) {
         if (w.character.characterInPlay == 1) accept(w);
-    });
+    };
+    onEscape(closeSheet_);
+}
+
+void Tcreateform::closeRequested(World& w) {
+    closeSheet_(w);
 }
 
 } // namespace cv::qt

@@ -8,7 +8,7 @@
 namespace cv::qt {
 
 TGameform::TGameform(Dispatcher& d, PictureLoader& p)
-    : Form(d, p, d.world().Gameform.window, "Gameform", Qt::Window | Qt::FramelessWindowHint,
+    : Form(d, p, d.world().Gameform.window, "Gameform", Role::Screen, Frame::None,
            Placement::MaximizedCentred) {
     auto& g = d.world().Gameform;
     picture(g.fon, "fon");

@@ -14,41 +14,29 @@
 namespace cv::qt {
 
 namespace {
-constexpr Qt::WindowFlags kFrameless = Qt::Window | Qt::FramelessWindowHint;
-
 QString name(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<int>(s.size()));
 }
 } // namespace
 
 Tmapform::Tmapform(Dispatcher& d, PictureLoader& p)
-    : Form(d, p, d.world().mapform.window, "mapform", kFrameless) {
+    : Form(d, p, d.world().mapform.window, "mapform", Role::Screen, Frame::None) {
     auto& m = d.world().mapform;
     backdrop("map", QRect(0, 0, 581, 601));
     label(m.Label1, "Label1");
     for (int i = 0; i < 16; ++i) {
         PictureView* place = picture(m.place[i], name(screens::kPlaceNames[i]));
-        place->setFocusPolicy(Qt::StrongFocus);
         place->setFocusFrame(true);
         onClick(place);
         places_.push_back(place);
     }
+    focusFirst(places_.front());
     onEscape(clickHandler(name(screens::kPlaceNames[screens::kMapBack])));
-}
-
-void Tmapform::showEvent(QShowEvent* e) {
-    Form::showEvent(e);
-    if (!focusWidget() || !focusWidget()->hasFocus()) places_.front()->setFocus(Qt::OtherFocusReason);
 }
 
 bool Tmapform::keyPressed(QKeyEvent* e) {
     QWidget* focused = focusWidget();
-    if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
-        if (std::find(places_.begin(), places_.end(), focused) == places_.end()) return false;
-        handle(clickHandler(focused->objectName()));
-        return true;
-    }
-    // The arrows go to the nearest place that way.
+    // The arrows go to the nearest place that way; Enter is the place's own.
     QPoint way;
     switch (e->key()) {
     case Qt::Key_Left:
@@ -82,7 +70,7 @@ bool Tmapform::keyPressed(QKeyEvent* e) {
 }
 
 Tbattle::Tbattle(Dispatcher& d, PictureLoader& p)
-    : Form(d, p, d.world().battle.window, "battle", kFrameless) {
+    : Form(d, p, d.world().battle.window, "battle", Role::Screen, Frame::None) {
     auto& b = d.world().battle;
     backdrop("battle", QRect(0, 46, 605, 287));
     picture(b.char_, "char");
@@ -122,7 +110,7 @@ Tbattle::Tbattle(Dispatcher& d, PictureLoader& p)
     label(b.Label23, "Label23");
     label(b.edal, "edal");
     label(b.warn, "warn")->setProperty("announce", true);
-    list(b.choose, "choose");
+    focusFirst(list(b.choose, "choose"));
     onClick(button(b.ready, "ready"));
     onClick(button(b.BitBtn3, "BitBtn3"));
     onClick(button(b.endt, "endt"));
@@ -131,11 +119,6 @@ Tbattle::Tbattle(Dispatcher& d, PictureLoader& p)
     lose->setProperty("warning", true); // red lettering
     onClick(lose);
     onClick(button(b.BitBtn1, "BitBtn1"));
-}
-
-void Tbattle::showEvent(QShowEvent* e) {
-    Form::showEvent(e);
-    if (QWidget* list = findChild<GameList*>("choose")) list->setFocus(Qt::OtherFocusReason);
 }
 
 bool Tbattle::keyPressed(QKeyEvent* e) {
@@ -156,8 +139,7 @@ bool Tbattle::keyPressed(QKeyEvent* e) {
 }
 
 Taccform::Taccform(Dispatcher& d, PictureLoader& p)
-    : Form(d, p, d.world().accform.window, "accform",
-           Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
+    : Form(d, p, d.world().accform.window, "accform", Role::Secondary, Frame::Title) {
     auto& a = d.world().accform;
     QFrame* pric = panel(a.pric, "pric");
     pric->setFrameShape(QFrame::Box);
@@ -183,7 +165,7 @@ bool Taccform::keyPressed(QKeyEvent* e) {
 }
 
 TInvForm::TInvForm(Dispatcher& d, PictureLoader& p)
-    : Form(d, p, d.world().InvForm.window, "InvForm", kFrameless) {
+    : Form(d, p, d.world().InvForm.window, "InvForm", Role::Secondary, Frame::None) {
     auto& f = d.world().InvForm;
     backdrop("invback", QRect(0, 0, 640, 500));
     list(f.citem, "citem");
@@ -231,7 +213,7 @@ TInvForm::TInvForm(Dispatcher& d, PictureLoader& p)
     onEscape(clickHandler("Image2"));
 }
 
-TVesk::TVesk(Dispatcher& d, PictureLoader& p) : Form(d, p, d.world().Vesk.window, "Vesk", kFrameless) {
+TVesk::TVesk(Dispatcher& d, PictureLoader& p) : Form(d, p, d.world().Vesk.window, "Vesk", Role::Secondary, Frame::None) {
     auto& v = d.world().Vesk;
     backdrop("vesk", QRect(0, 0, 484, 363));
     onClick(picture(v.Image2, "Image2", "accept"));
@@ -243,7 +225,7 @@ TVesk::TVesk(Dispatcher& d, PictureLoader& p) : Form(d, p, d.world().Vesk.window
 }
 
 TStoryLog::TStoryLog(Dispatcher& d, PictureLoader& p)
-    : Form(d, p, d.world().storylog.window, "storylog", kFrameless) {
+    : Form(d, p, d.world().storylog.window, "storylog", Role::Secondary, Frame::None) {
     auto& m = d.world().storylog;
     label(m.Label1, "Label1");
     // The log grows; it scrolls within its place, newest at the bottom.

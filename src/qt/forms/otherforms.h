@@ -15,7 +15,6 @@ class Tmapform : public Form {
   protected:
     // Tab and the arrow keys move between the places, Enter enters the one with the focus.
     bool keyPressed(QKeyEvent* e) override;
-    void showEvent(QShowEvent* e) override;
 
   private:
     std::vector<PictureView*> places_;
@@ -30,7 +29,6 @@ class Tbattle : public Form {
     // The arrow keys pick an entry, Enter does it (or attacks the enemy in the targeting mode), E ends
     // the turn.
     bool keyPressed(QKeyEvent* e) override;
-    void showEvent(QShowEvent* e) override;
 };
 
 class Taccform : public Form {

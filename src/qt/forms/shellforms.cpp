@@ -2,22 +2,27 @@
 #include "shellforms.h"
 
 #include <QLabel>
+#include <QGuiApplication>
 #include <QPushButton>
+#include <QKeyEvent>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 
 #include "game/shell/shell.h"
 
 namespace cv::qt {
 
-namespace {
-constexpr Qt::WindowFlags kNoTitleButtons = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
-}
-
+// The main menu also comes up over the frozen game screen at the end of a game lost by stealing.
 TMenuform::TMenuform(Dispatcher& d, PictureLoader& p)
-    : Form(d, p, d.world().Menuform.window, "Menuform", kNoTitleButtons) {
+    : Form(d, p, d.world().Menuform.window, "Menuform", Role::Secondary, Frame::Title, Placement::Centred,
+           "menutitle") {
     auto& m = d.world().Menuform;
     // The buttons are painted into the menu's pictures, so the first window of the game draws no text.
     backdrop("menu", QRect(0, 0, 432, 425));
-    onClick(paintedButton(m.BitBtn6, "BitBtn6", "menu_lit", "menu_down"));
+    PaintedButton* newGame = paintedButton(m.BitBtn6, "BitBtn6", "menu_lit", "menu_down");
+    onClick(newGame);
+    focusFirst(newGame);
     onClick(paintedButton(m.BitBtn4, "BitBtn4", "menu_lit", "menu_down"));
     onClick(paintedButton(m.BitBtn1, "BitBtn1", "menu_lit", "menu_down"));
     onClick(paintedButton(m.BitBtn3, "BitBtn3", "menu_lit", "menu_down"));
@@ -28,35 +33,84 @@ void TMenuform::closeRequested(World& w) {
 }
 
 Tauth::Tauth(Dispatcher& d, PictureLoader& p)
-    : Form(d, p, d.world().auth.window, "auth", kNoTitleButtons | Qt::WindowCloseButtonHint) {
-    label(d.world().auth.Label1, "Label1");
+    : Form(d, p, d.world().auth.window, "auth", Role::Secondary, Frame::TitleClose) {
+    label(d.world().auth.Label1, "Label1")->setContentsMargins(6, 0, 6, 0);
+    onEscape(inputHandler("auth")); // as its close box
+}
+
+void Tauth::place() {
+    const QWidget* menu = model().owner ? dispatcher_.windowOf(*model().owner) : nullptr;
+    QScreen* screen = QGuiApplication::primaryScreen();
+    if (!menu || !screen) return Form::place();
+    // Under the menu where the screen has room, above it otherwise.
+    const QRect free = screen->availableGeometry();
+    const QRect over = menu->frameGeometry();
+    const int below = over.bottom() + 8, above = over.top() - 8 - height();
+    const int top = below + height() <= free.bottom() ? below : std::max(free.top(), above);
+    move(over.center().x() - width() / 2, top);
 }
 
 Thelp::Thelp(Dispatcher& d, PictureLoader& p)
-    : Form(d, p, d.world().help.window, "help",
-           Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-               Qt::WindowCloseButtonHint,
-           Placement::Maximized) {
+    : Form(d, p, d.world().help.window, "help", Role::Secondary, Frame::TitleClose, Placement::Maximized) {
     auto& h = d.world().help;
     ownGeometry();
     flow_ = {label(h.ca, "ca"),           label(h.heading1, "Label1"), label(h.Memo1, "Memo1"),
              label(h.heading2, "Label2"), label(h.Memo2, "Memo2"),     label(h.heading3, "Label3"),
              label(h.Memo3, "Memo3")};
-    onEscape(inputHandler("help")); // as the window's close button
+    // The text runs as long as it needs and scrolls on a screen too small for it.
+    scroll_ = new QScrollArea;
+    scroll_->setObjectName("scroll");
+    scroll_->setFrameShape(QFrame::NoFrame);
+    scroll_->setWidgetResizable(true);
+    scroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll_->setFocusPolicy(Qt::StrongFocus);
+    QWidget* page = takeCentralWidget();
+    page->setMinimumSize(0, 0);
+    scroll_->setWidget(page);
+    setCentralWidget(scroll_);
+    setFocusProxy(scroll_);
+    onEscape(inputHandler("help")); // as the window's close box
 }
 
 void Thelp::layOut() {
-    const int width = std::max(canvas()->width(), 400) - 32;
+    const int width = std::max(scroll_->viewport()->width(), 300) - 32;
     int top = 8;
     for (QLabel* l : flow_) {
         const int height = l->wordWrap() ? l->heightForWidth(width) : l->sizeHint().height();
         l->setGeometry(16, top, width, height);
         top += height + 10;
     }
+    canvas()->setMinimumHeight(top);
+}
+
+bool Thelp::keyPressed(QKeyEvent* e) {
+    QScrollBar* bar = scroll_->verticalScrollBar();
+    switch (e->key()) {
+    case Qt::Key_PageUp:
+        bar->triggerAction(QAbstractSlider::SliderPageStepSub);
+        return true;
+    case Qt::Key_PageDown:
+    case Qt::Key_Space:
+        bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
+        return true;
+    case Qt::Key_Up:
+        bar->triggerAction(QAbstractSlider::SliderSingleStepSub);
+        return true;
+    case Qt::Key_Down:
+        bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        return true;
+    case Qt::Key_Home:
+        bar->triggerAction(QAbstractSlider::SliderToMinimum);
+        return true;
+    case Qt::Key_End:
+        bar->triggerAction(QAbstractSlider::SliderToMaximum);
+        return true;
+    default:
+        return false;
+    }
 }
 
 Tfonts::Tfonts(Dispatcher& d, PictureLoader& p)
-    : Form(d, p, d.world().fonts.window, "fonts",
-           kNoTitleButtons | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {}
+    : Form(d, p, d.world().fonts.window, "fonts", Role::Screen, Frame::TitleClose) {}
 
 } // namespace cv::qt

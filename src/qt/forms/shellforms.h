@@ -5,6 +5,8 @@
 
 #include "../form.h"
 
+class QScrollArea;
+
 namespace cv::qt {
 
 class TMenuform : public Form {
@@ -20,6 +22,10 @@ class Tauth : public Form {
     Q_OBJECT
   public:
     Tauth(Dispatcher& d, PictureLoader& p);
+
+  protected:
+    // Beside the main menu rather than over its buttons.
+    void place() override;
 };
 
 class Thelp : public Form {
@@ -30,9 +36,12 @@ class Thelp : public Form {
   protected:
     // The title, the headings and the memos one under another, as wide as the window is.
     void layOut() override;
+    // The paging keys and the arrows scroll.
+    bool keyPressed(QKeyEvent* e) override;
 
   private:
     std::vector<QLabel*> flow_;
+    QScrollArea* scroll_;
 };
 
 class Tfonts : public Form {
