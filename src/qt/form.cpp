@@ -227,7 +227,8 @@ void syncText(QLabel* w, const QString& text, const Font& font, const Color& col
     // The fitting is measured again only when the text, the font or the label's size changes.
     const QString key = text + '|' + QString::fromStdString(font.family) + '|' +
                         QString::number(font.pixelSize) + (font.bold ? "b|" : "|") +
-                        QString::number(w->width()) + 'x' + QString::number(w->height()) +
+                        QString::number(w->contentsRect().width()) + 'x' +
+                        QString::number(w->contentsRect().height()) +
                         (w->wordWrap() ? "w" : "");
     if (w->property("fitKey").toString() != key) {
         w->setProperty("fitKey", key);
@@ -272,8 +273,8 @@ ClickLabel* Form::label(Label& m, const QString& name, QWidget* parent) {
             w->setAlignment(Qt::AlignLeft | (m.wordWrap ? Qt::AlignTop : Qt::AlignVCenter));
         }
         if (seen.text != m.text || !(seen.font == m.font) || !(seen.color == m.color) ||
-            seen.size != w->size()) {
-            seen = {m.text, m.font, m.color, w->size()};
+            seen.size != w->contentsRect().size()) {
+            seen = {m.text, m.font, m.color, w->contentsRect().size()};
             syncText(w, QString::fromStdString(m.text), m.font, m.color);
         }
     });

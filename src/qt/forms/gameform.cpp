@@ -12,7 +12,16 @@ TGameform::TGameform(Dispatcher& d, PictureLoader& p)
            Placement::MaximizedCentred) {
     auto& g = d.world().Gameform;
     picture(g.fon, "fon");
-    label(g.m1, "m1")->setProperty("announce", true);
+    // Once the second story text has moved up into the first one's place, the first keeps to the room
+    // above it: its text is fitted there rather than run into the second.
+    addSync([this, &g] {
+        const bool below = g.m2.visible && !g.m2.text.empty() && g.m2.top > g.m1.top;
+        const int room = below ? std::min(g.m1.height, g.m2.top - g.m1.top - 2) : g.m1.height;
+        if (m1_->contentsMargins().bottom() != g.m1.height - room)
+            m1_->setContentsMargins(0, 0, 0, g.m1.height - room);
+    });
+    m1_ = label(g.m1, "m1");
+    m1_->setProperty("announce", true);
     label(g.m2, "m2")->setProperty("announce", true);
     // The partner's line lies under the choice panel, which hides it in choice mode.
     label(g.rep, "rep")->setProperty("announce", true);
