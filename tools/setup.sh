@@ -8,7 +8,7 @@ BUILD="$ROOT/build"
 # What the game needs to build and run, and with --tests what the tests need besides.
 PACKAGES=(cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev libgtest-dev libgmock-dev
           libbenchmark-dev fonts-dejavu-core fonts-dejavu-extra)
-TEST_PACKAGES=(xvfb xauth at-spi2-core dbus-daemon python3-pyatspi desktop-file-utils)
+TEST_PACKAGES=(xvfb xauth at-spi2-core dbus-daemon python3-pyatspi desktop-file-utils openbox xdotool x11-utils)
 if [ "${1:-}" = "--tests" ]; then
     shift
     PACKAGES+=("${TEST_PACKAGES[@]}")
