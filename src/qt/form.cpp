@@ -143,6 +143,12 @@ void Form::changeEvent(QEvent* e) {
 
 void Form::showEvent(QShowEvent* e) {
     QMainWindow::showEvent(e);
+    // A window opens with its lists at their first lines (a fight's actions from "Идти влево"). The view's
+    // own pending layout is done first, or it would scroll back to its current line after.
+    for (GameList* list : findChildren<GameList*>()) {
+        list->doItemsLayout();
+        list->scrollToTop();
+    }
     QWidget* has = focusWidget();
     if (firstFocus_ && (!has || !has->isVisible() || !has->isEnabled())) firstFocus_->setFocus(Qt::OtherFocusReason);
 }

@@ -55,7 +55,7 @@ def window_id(name):
     fail("no window %r on the desktop: %r" % (name, stacking()))
 
 
-def wait_for(name, shown=True, seconds=10):
+def wait_for(name, shown=True, seconds=30):
     end = time.time() + seconds
     while time.time() < end:
         if bool(viewable(name)) == shown:
@@ -200,7 +200,7 @@ key("Down", "Down")
 for _ in range(9):
     key("Return")
 key("e")
-time.sleep(3)
+time.sleep(5)  # the lizard comes up, a quarter second a step
 for _ in range(3):
     key("Return")
 key(*["Down"] * 6)

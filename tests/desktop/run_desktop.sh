@@ -21,7 +21,9 @@ exec dbus-run-session -- bash -c '
     wm=$!
     /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
     bus=$!
-    for i in $(seq 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break; sleep 0.1; done
+    # The window manager must be managing the display before the game maps its first window.
+    for i in $(seq 300); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break; sleep 0.1; done
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" || { echo "FAIL: openbox did not start" >&2; exit 1; }
     QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb QT_ACCESSIBILITY=1 "$0" >/dev/null 2>&1 &
     game=$!
     status=0

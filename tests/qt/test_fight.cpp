@@ -32,6 +32,29 @@ void pick(testqt::TestGame& t, const QString& window, const QString& list, int r
 class FightTest : public QObject {
     Q_OBJECT
   private slots:
+    void theActionListOpensAtItsFirstWholeLineWithNoneChosen() {
+        testqt::TestGame t;
+        startFight(t, 2);
+        auto* list = qobject_cast<QListWidget*>(t.control("battle", "choose"));
+        pick(t, "battle", "choose", 5); // scrolled down to "Инвентарь   4"
+        t.game->dispatcher().run([](World& w) { hide(w.battle.window); });
+        t.game->dispatcher().run([](World& w) { cv::startFight(w, 2); }); // it keeps that fixed line chosen
+        QCOMPARE(list->indexAt(QPoint(2, 2)).row(), 0);
+        // Only whole lines show: the last one ends where the list does, above "Сделать".
+        const int lastRow = list->indexAt(QPoint(2, list->viewport()->height() - 1)).row();
+        const QRect last = list->visualItemRect(list->item(lastRow));
+        QCOMPARE(last.bottom(), list->viewport()->height() - 1);
+        // A fresh fight has no line chosen, and taking the keyboard's focus chooses none either.
+        t.game->dispatcher().run([](World& w) {
+            hide(w.battle.window);
+            w.battle.choose.selected = -1;
+        });
+        t.game->dispatcher().run([](World& w) { cv::startFight(w, 1); });
+        list->setFocus();
+        QCOMPARE(list->currentRow(), -1);
+        QVERIFY(list->selectedItems().isEmpty());
+    }
+
     void theCombatScreenIsLaidOutAndItsTextsFit() {
         testqt::TestGame t;
         startFight(t, 1);

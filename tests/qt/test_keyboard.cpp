@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QLabel>
 #include <QListWidget>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 
 #include "game/combat/battle.h"
@@ -156,6 +158,19 @@ class KeyboardTest : public QObject {
         t.game->dispatcher().run([](World& w) { show(w.help.window); });
         key(t, "help", Qt::Key_Escape);
         QVERIFY(!t.form("help")->isVisible());
+    }
+
+    void theHelpScrollsToItsKeysOnASmallScreen() {
+        testqt::TestGame t; // the offscreen screen is 800 x 600
+        t.click("Menuform", "BitBtn1");
+        auto* bar = t.form("help")->findChild<QScrollArea*>("scroll")->verticalScrollBar();
+        QVERIFY(bar->maximum() > 0);
+        key(t, "help", Qt::Key_End);
+        QCOMPARE(bar->value(), bar->maximum());
+        key(t, "help", Qt::Key_Home);
+        QCOMPARE(bar->value(), 0);
+        key(t, "help", Qt::Key_PageDown);
+        QVERIFY(bar->value() > 0);
     }
 
     void theStoryLogHoldsEverythingSaidThisGame() {
