@@ -62,6 +62,9 @@ class InputGate : public QObject {
         case QEvent::HoverEnter:
         case QEvent::HoverMove:
             break;
+        case QEvent::WindowStateChange:
+            keepUp(o);
+            return false;
         default:
             return false;
         }
@@ -71,6 +74,17 @@ class InputGate : public QObject {
         if (!form || form->takesInput()) return false;
         if (e->type() == QEvent::MouseButtonPress || e->type() == QEvent::KeyPress) form->inputBlocked();
         return true;
+    }
+
+  private:
+    // The game's dialogs (the font dialog, a message box) are waited on as its screens are: minimised by
+    // the desktop, they come straight back. The screens see to themselves.
+    static void keepUp(QObject* o) {
+        auto* w = qobject_cast<QWidget*>(o);
+        if (!w || !w->isWindow() || qobject_cast<Form*>(w) || !w->isMinimized()) return;
+        QTimer::singleShot(0, w, [w] {
+            if (w->isVisible() && w->isMinimized()) w->showNormal();
+        });
     }
 };
 
