@@ -16,6 +16,7 @@
 // The layout pictures are compiled into this library; naming them keeps the linker from leaving them out.
 static void initLayoutPictures() {
     Q_INIT_RESOURCE(layout_pictures);
+    Q_INIT_RESOURCE(layout_2x_pictures);
 }
 
 namespace cv::qt {

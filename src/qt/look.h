@@ -11,7 +11,7 @@
 
 namespace cv::qt {
 
-// A fixed picture of the layouts, by its name: the pixels compiled into the program, not copied.
+// A fixed picture of the layouts, by its name: compiled into the program, expanded at each call.
 QImage layoutImage(const QString& name);
 QPixmap layoutPixmap(const QString& name);
 

@@ -88,7 +88,8 @@ int main(int argc, char* argv[]) {
             out << name << '\n';
         return 0;
     }
-    sink.writeResourceList(QStringLiteral("layout/layout.qrc"), QStringLiteral("layout/"));
+    sink.writeResourceList(QStringLiteral("layout/layout.qrc"), QStringLiteral("layout/"), false);
+    sink.writeResourceList(QStringLiteral("layout/layout@2x.qrc"), QStringLiteral("layout/"), true);
     if (!sink.failures().isEmpty()) {
         QTextStream err(stderr);
         for (const QString& problem : sink.failures())
