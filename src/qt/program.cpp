@@ -38,6 +38,13 @@ class MessageBoxSink : public MessageSink {
 
 } // namespace
 
+void nameProgram() {
+    QApplication::setApplicationName(QStringLiteral("Cindervale"));
+    QApplication::setApplicationVersion(QStringLiteral(CINDERVALE_VERSION));
+    // Desktops find the entry, and with it the icon, by this name.
+    QApplication::setDesktopFileName(QStringLiteral(CINDERVALE_APP_ID));
+}
+
 void installTranslations() {
     static QTranslator translator;
     static bool loaded = false;

@@ -22,6 +22,9 @@ struct ProgramOptions {
     std::function<void(Game&)> ended;
 };
 
+// Gives the application its name, version and desktop entry, before the QApplication is made.
+void nameProgram();
+
 // Loads Qt's own Russian translations, so that the standard dialogs speak the game's language.
 void installTranslations();
 
