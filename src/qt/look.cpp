@@ -27,7 +27,8 @@ QImage expandLayoutPicture(const QString& path) {
         if (colours > 256 || data.size() < 16 + 4 * colours + pixels) return {};
         QList<QRgb> table(colours);
         std::memcpy(table.data(), bytes + 16, 4 * colours);
-        QImage indexed(bytes + 16 + 4 * colours, int(head[0]), int(head[1]), int(head[0]), QImage::Format_Indexed8);
+        QImage indexed(bytes + 16 + 4 * colours, int(head[0]), int(head[1]), int(head[0]),
+                       QImage::Format_Indexed8);
         indexed.setColorTable(table);
         return indexed.convertToFormat(QImage::Format_RGB32);
     }

@@ -18,10 +18,12 @@ bool saveRaw(const QImage& image, const QString& path) {
     const QImage pixels = image.convertToFormat(QImage::Format_RGB32);
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
-    const QImage indexed = pixels.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither);
+    const QImage indexed =
+        pixels.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither);
     if (indexed.convertToFormat(QImage::Format_RGB32) == pixels) {
         const QList<QRgb> colours = indexed.colorTable();
-        const quint32 head[3] = {static_cast<quint32>(indexed.width()), static_cast<quint32>(indexed.height()),
+        const quint32 head[3] = {static_cast<quint32>(indexed.width()),
+                                 static_cast<quint32>(indexed.height()),
                                  static_cast<quint32>(colours.size())};
         const qint64 colourBytes = 4 * colours.size();
         bool ok = file.write("CVP1", 4) == 4 && file.write(reinterpret_cast<const char*>(head), 12) == 12 &&
