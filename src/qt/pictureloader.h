@@ -13,7 +13,7 @@ class PictureLoader : public Pictures {
   public:
     explicit PictureLoader(QString assetRoot);
 
-    // The asset root beside the program, or below the install prefix's share folder.
+    // The asset root beside the program, or in the installed game's data folder.
     static QString defaultAssetRoot();
 
     void load(const std::string& path) override;

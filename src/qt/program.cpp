@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <random>
 
+#include "icon.h"
 #include "look.h"
 
 namespace cv::qt {
@@ -57,6 +58,7 @@ void installTranslations() {
 
 int runProgram(const ProgramOptions& options) {
     QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setWindowIcon(gameIcon());
     applyLook();
     installTranslations();
 

@@ -7,7 +7,7 @@ PREFIX="$(mktemp -d)"
 trap 'rm -rf "$PREFIX"' EXIT
 cmake --install "$BUILD" --prefix "$PREFIX" >/dev/null
 for f in bin/cindervale share/cindervale/assets/talk.jpg share/cindervale/assets/nums/05.bmp \
-         share/applications/cindervale.desktop share/icons/hicolor/256x256/apps/cindervale.png; do
+         share/applications/cindervale.desktop share/icons/hicolor/256x256/apps/org.cindervale.Cindervale.png; do
     [ -e "$PREFIX/$f" ] || { echo "not installed: $f"; exit 1; }
 done
 desktop-file-validate "$PREFIX/share/applications/cindervale.desktop"

@@ -82,7 +82,7 @@ int main(int argc, char* argv[]) {
     }
     sink.setDensitySuffix({});
     pictures::ink::setDensity(1);
-    pictures::writeIcon(sink);
+    pictures::writeIcons(sink);
     if (listOnly) {
         QTextStream out(stdout);
         for (const QString& name : sink.written())
@@ -91,6 +91,7 @@ int main(int argc, char* argv[]) {
     }
     sink.writeResourceList(QStringLiteral("layout/layout.qrc"), QStringLiteral("layout/"), false);
     sink.writeResourceList(QStringLiteral("layout/layout@2x.qrc"), QStringLiteral("layout/"), true);
+    sink.writeResourceList(QStringLiteral("icons/icons.qrc"), QStringLiteral("icons/"), false);
     if (!sink.failures().isEmpty()) {
         QTextStream err(stderr);
         for (const QString& problem : sink.failures())

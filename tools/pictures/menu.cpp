@@ -4,6 +4,8 @@
 #include "pictures.h"
 #include "scenery.h"
 
+#include <algorithm>
+
 #include "game/screens/menuform.h"
 
 namespace pictures {
@@ -158,15 +160,23 @@ QImage menuWith(Look look) {
 
 } // namespace
 
-void writeIcon(PictureSink& sink) {
-    // The moth of the title, on black with the game's green frame.
-    QImage image = ink::canvas(256, 256);
-    QPainter p(&image);
-    ink::prepare(p);
-    drawMoth(p, QPointF(128, 128), 220, 6);
-    ink::doubleFrame(p, QRectF(0, 0, 256, 256), 6);
-    p.end();
-    sink.put(QStringLiteral("icon/cindervale.png"), image);
+void writeIcons(PictureSink& sink) {
+    // The moth of the title on a black tile with rounded corners and the game's green rim; outside the
+    // tile the icon is transparent. Each size is drawn for itself, its lines never thinner than a pixel.
+    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+        QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QPainter p(&image);
+        ink::prepare(p);
+        const qreal rim = std::max(1.0, size / 64.0);
+        const QRectF tile = QRectF(0, 0, size, size).adjusted(rim / 2, rim / 2, -rim / 2, -rim / 2);
+        p.setPen(ink::line(ink::bright(), rim));
+        p.setBrush(ink::black());
+        p.drawRoundedRect(tile, size / 8.0, size / 8.0);
+        drawMoth(p, QPointF(size / 2.0, size / 2.0 + size / 32.0), size * 0.8, std::max(1.0, size / 48.0));
+        p.end();
+        sink.put(QStringLiteral("icons/hicolor/%1x%1/apps/" CINDERVALE_APP_ID ".png").arg(size), image);
+    }
 }
 
 void writeMenu(PictureSink& sink) {
