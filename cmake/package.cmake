@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: The Cindervale developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package of the game, made from a build by `cpack -G DEB`: what the install puts in, under
 # /usr, stripped, with the copyright file and changelog Debian wants, and the dependencies the game has at
 # run time: the libraries it links (found by dpkg-shlibdeps), Qt's Russian translations and the fonts its

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program: starts the game with the main menu and runs until the main menu is closed.
 #include <QApplication>
 #include <QCommandLineParser>

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: The Cindervale developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared set-up for ./play, ./check and ./bench/run: installs missing Debian packages, configures and builds.
 # Usage: setup.sh [--tests | --bench] [TARGET ...]
 #   no option: only what the game needs; the tests are not configured in a new build folder

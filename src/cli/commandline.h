@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command line of the game's programs: --help answered with the options, anything else refused.
 #pragma once
 

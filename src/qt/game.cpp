@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One run of the game: the World, its services, the twelve windows in their order of creation.
 #include "game.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's look: converting the core's colours and fonts, and the green-on-black style sheet.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Decodes the game's picture files below the asset root, chosen by extension, with a cache.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's own start-up and run: look, translations, the game, and the event loop until the
 // main menu is closed.
 #pragma once

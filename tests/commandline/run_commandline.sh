@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: The Cindervale developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The programs' command lines: each answers --help with its options, and refuses what it does not take
 # with a message and status 2 before doing anything, instead of playing, waiting or starting on.
 # Usage: run_commandline.sh BUILD VERSION

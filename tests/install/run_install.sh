@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: The Cindervale developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the game into a temporary prefix and starts the installed program: it finds its pictures
 # under the prefix; its desktop entry and metadata are valid, its icons and manual page in place.
 # Usage: run_install.sh BUILD BINDIR DATADIR DATAROOTDIR MANDIR APP_ID (the install folders of the build)

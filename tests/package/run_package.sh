@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: The Cindervale developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Makes the Debian package from the build as a packager would (cpack -G DEB), checks that it depends on
 # what the game needs at run time and that lintian finds no error in it, and starts the game from the
 # unpacked package: the program in usr/games finds its pictures.

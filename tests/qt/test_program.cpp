@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's own start-up and event loop: every exit that closes the main menu ends the loop,
 // whatever windows are open.
 #include <QApplication>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Entry point of cindervale-pictures: draws every picture of the game into the given folder.
 #include "ink.h"
 #include "pictures.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main menu background: title lettering, the moth emblem, and the canyon bridge by the tent village.
 #include "ink.h"
 #include "moth.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One entry per group of pictures: each function draws its pictures and hands them to the sink.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes each picture in the format its file name asks for, creating folders on the way.
 #include "picturesink.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saves finished pictures under the output folder and keeps track of what went wrong.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // cindervale-script: plays a script of clicks and checks on the game's real windows, headless.
 #include <QApplication>
 #include <QCommandLineParser>

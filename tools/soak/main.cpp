@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // cindervale-soak: plays the game core at random for a number of inputs and checks its invariants.
 #include <QCommandLineParser>
 #include <QCoreApplication>
