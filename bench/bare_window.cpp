@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The baseline of the start-up benchmark: a bare Qt Widgets program that shows one window of the main
 // menu's size and ends as soon as it has been drawn.
 #include <QApplication>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How long the core's handlers take, one kind at a time; the whole demo replayed in the core alone; and
 // random inputs through the windows' input list.
 #include <benchmark/benchmark.h>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up measured as whole processes: the program from its start to the main menu drawn and the end,
 // side by side with a bare Qt window, and the first showing of each window. Every figure is a median
 // or a ratio of medians over runs that alternate between the two programs, so that both see the same

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's own start-up, ended as soon as the main menu has been drawn; or, with --first-show NAME,
 // the time the first showing of one window takes, from its model shown to its first drawing, in ms.
 // What the first window after the menu pays once for every later one (the font database and the style

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One click through the real windows, on the offscreen platform: the mouse event, the handler and the
 // redrawing of every window there is. The median and the 99th percentile of many clicks.
 #include <benchmark/benchmark.h>

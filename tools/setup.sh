@@ -1,18 +1,30 @@
 #!/usr/bin/env bash
-# Shared set-up for ./play and ./check: installs missing Debian packages, configures and builds.
-# Usage: setup.sh [--tests] [TARGET ...]   (no target: everything, the tests and benchmarks included)
+# SPDX-FileCopyrightText: The Cindervale developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Shared set-up for ./play, ./check and ./bench/run: installs missing Debian packages, configures and builds.
+# Usage: setup.sh [--tests | --bench] [TARGET ...]
+#   no option: only what the game needs; the tests are not configured in a new build folder
+#   --tests:   also what the tests need, and the tests configured
+#   --bench:   also Google Benchmark, and the benchmarks configured
+#   no target: the default build (the game, its tools and pictures, and the tests when configured)
 set -euo pipefail
 
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD="$ROOT/build"
-# What the game needs to build and run, and with --tests what the tests need besides.
-PACKAGES=(cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev libgtest-dev libgmock-dev
-          libbenchmark-dev fonts-dejavu-core fonts-dejavu-extra)
-TEST_PACKAGES=(xvfb xauth at-spi2-core dbus-daemon python3-pyatspi desktop-file-utils openbox xdotool x11-utils)
-if [ "${1:-}" = "--tests" ]; then
-    shift
-    PACKAGES+=("${TEST_PACKAGES[@]}")
-fi
+# What the game needs to build and run.
+PACKAGES=(cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev fonts-dejavu-core
+          fonts-dejavu-extra)
+# What the tests need besides: the core's test framework, a private X display with a window manager and
+# the accessibility bus, a player's keys and clicks, the checkers of the desktop entry, the metadata, the
+# licences and the Debian package, and what makes one.
+TEST_PACKAGES=(libgtest-dev xvfb xauth at-spi2-core dbus-daemon python3-pyatspi desktop-file-utils appstream
+               reuse lintian dpkg-dev file openbox xdotool x11-utils)
+BENCH_PACKAGES=(libbenchmark-dev)
+MODE=game
+case "${1:-}" in
+--tests) MODE=tests; PACKAGES+=("${TEST_PACKAGES[@]}"); shift ;;
+--bench) MODE=bench; PACKAGES+=("${BENCH_PACKAGES[@]}"); shift ;;
+esac
 
 missing_packages() {
     local p
@@ -52,8 +64,13 @@ install_packages() {
 }
 
 configure_and_build() {
-    if [ ! -f "$BUILD/CMakeCache.txt" ]; then
-        cmake -S "$ROOT" -B "$BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    # A new build folder is configured for the mode; an existing one keeps its settings, except that the
+    # tests and the benchmarks are switched on (and looked for again) when they are asked for.
+    local settings=()
+    [ -f "$BUILD/CMakeCache.txt" ] || settings+=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF)
+    [ "$MODE" = tests ] && settings+=(-DBUILD_TESTING=ON)
+    if [ ! -f "$BUILD/CMakeCache.txt" ] || [ "$MODE" != game ]; then
+        cmake -S "$ROOT" -B "$BUILD" "${settings[@]}" >/dev/null
     fi
     if [ "$#" -eq 0 ]; then
         cmake --build "$BUILD" -j2

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Plain-data descriptions of on-screen controls: what the player sees and what the rules read back.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a player can do at a moment, with the handler each input runs.
 #include "inputs.h"
 

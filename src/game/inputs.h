@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a player can do at a moment: every control of the shown, enabled windows that acts on a click,
 // every line of their lists, the boxes to type into and the windows to close, each with its handler.
 // The windows wire their widgets from this list, and the random player and the benchmarks play the

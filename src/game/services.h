@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Services the game core needs from outside, handed to the World, and the errors they raise.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The World: every piece of process-wide state of one run, and the services it uses.
 #pragma once
 

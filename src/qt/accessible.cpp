@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What screen readers see of the game: clickable texts and pictures as buttons that can be pressed,
 // named by their text or hint, and new story texts, partner's lines and fight messages announced.
 #include "accessible.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs a handler of the game, shows an error it raised in a message box, then redraws every window.
 #include "dispatcher.h"
 

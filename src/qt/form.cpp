@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Base of every screen's window: builds controls from the core's models and copies the models onto them.
 #include "form.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One run of the game: the World, its services, the twelve windows in their order of creation.
 #include "game.h"
 
@@ -13,9 +15,12 @@
 #include "game/story/gamescreen.h"
 #include "look.h"
 
-// The layout pictures are compiled into this library; naming them keeps the linker from leaving them out.
+// The layout pictures and the icons are compiled into this library; naming them keeps the linker from
+// leaving them out.
 static void initLayoutPictures() {
     Q_INIT_RESOURCE(layout_pictures);
+    Q_INIT_RESOURCE(layout_2x_pictures);
+    Q_INIT_RESOURCE(icons_pictures);
 }
 
 namespace cv::qt {

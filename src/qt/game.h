@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One run of the game: the World, its services, and the twelve windows, each built the first time it
 // is shown or addressed.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reads what a window shows, control by control, for the script player and the window tests.
 #include "inspect.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's look: converting the core's colours and fonts, and the green-on-black style sheet.
 #include "look.h"
 
@@ -11,26 +13,47 @@
 
 namespace cv::qt {
 
+namespace {
+
+// Expands a layout picture as the picture maker writes it (compressed by the resource compiler): "CVP1",
+// width, height, colour count, the colours and a byte a pixel; or "CVR1", width, height and 32-bit pixels.
+QImage expandLayoutPicture(const QString& path) {
+    const QResource resource(path);
+    if (!resource.isValid()) return {};
+    const QByteArray data = resource.uncompressedData();
+    const auto* bytes = reinterpret_cast<const uchar*>(data.constData());
+    quint32 head[3] = {};
+    if (data.size() >= 16 && data.startsWith("CVP1")) {
+        std::memcpy(head, bytes + 4, sizeof head);
+        const qint64 colours = head[2], pixels = qint64(head[0]) * head[1];
+        if (colours > 256 || data.size() < 16 + 4 * colours + pixels) return {};
+        QList<QRgb> table(colours);
+        std::memcpy(table.data(), bytes + 16, 4 * colours);
+        QImage indexed(bytes + 16 + 4 * colours, int(head[0]), int(head[1]), int(head[0]),
+                       QImage::Format_Indexed8);
+        indexed.setColorTable(table);
+        return indexed.convertToFormat(QImage::Format_RGB32);
+    }
+    if (data.size() >= 12 && data.startsWith("CVR1")) {
+        std::memcpy(head, bytes + 4, 2 * sizeof(quint32));
+        if (data.size() < 12 + qint64(head[0]) * head[1] * 4) return {};
+        return QImage(bytes + 12, int(head[0]), int(head[1]), int(head[0]) * 4, QImage::Format_RGB32).copy();
+    }
+    return {};
+}
+
+} // namespace
+
 QImage layoutImage(const QString& name) {
     // A high-density screen gets the picture drawn at twice the density.
     if (qApp->devicePixelRatio() > 1.0) {
-        QImage dense(":/layout/" + name + "@2x.png");
+        QImage dense = expandLayoutPicture(":/layout/" + name + "@2x.raw");
         if (!dense.isNull()) {
             dense.setDevicePixelRatio(2);
             return dense;
         }
     }
-    // "CVR1", width, height, then rows of 32-bit pixels, as the picture maker writes them.
-    const QResource resource(":/layout/" + name + ".raw");
-    const uchar* data = resource.data();
-    if (!resource.isValid() || resource.compressionAlgorithm() != QResource::NoCompression ||
-        resource.size() < 12 || std::memcmp(data, "CVR1", 4) != 0)
-        return {};
-    quint32 size[2];
-    std::memcpy(size, data + 4, sizeof size);
-    const qint64 bytes = qint64(size[0]) * size[1] * 4;
-    if (resource.size() < 12 + bytes) return {};
-    return QImage(data + 12, int(size[0]), int(size[1]), int(size[0]) * 4, QImage::Format_RGB32);
+    return expandLayoutPicture(":/layout/" + name + ".raw");
 }
 
 QPixmap layoutPixmap(const QString& name) {

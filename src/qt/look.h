@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's look: converting the core's colours and fonts, and the green-on-black style sheet.
 #pragma once
 
@@ -11,7 +13,7 @@
 
 namespace cv::qt {
 
-// A fixed picture of the layouts, by its name: the pixels compiled into the program, not copied.
+// A fixed picture of the layouts, by its name: compiled into the program, expanded at each call.
 QImage layoutImage(const QString& name);
 QPixmap layoutPixmap(const QString& name);
 

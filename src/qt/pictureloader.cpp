@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Decodes the game's picture files below the asset root, chosen by extension, with a cache.
 #include "pictureloader.h"
 
@@ -13,8 +15,10 @@ namespace cv::qt {
 PictureLoader::PictureLoader(QString assetRoot) : root_(std::move(assetRoot)) {}
 
 QString PictureLoader::defaultAssetRoot() {
+    // Beside the program in the build folder; once installed, where the install puts the game's data,
+    // given relative to the program's folder so that any prefix will do.
     const QString exeDir = QCoreApplication::applicationDirPath();
-    const QStringList candidates{exeDir + "/assets", exeDir + "/../share/cindervale/assets"};
+    const QStringList candidates{exeDir + "/assets", exeDir + "/" CINDERVALE_DATA_FROM_PROGRAM "/assets"};
     for (const QString& c : candidates)
         if (QFileInfo(c).isDir()) return QDir(c).canonicalPath();
     return candidates.front();

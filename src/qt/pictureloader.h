@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Decodes the game's picture files below the asset root, chosen by extension, with a cache.
 #pragma once
 
@@ -13,7 +15,7 @@ class PictureLoader : public Pictures {
   public:
     explicit PictureLoader(QString assetRoot);
 
-    // The asset root beside the program, or below the install prefix's share folder.
+    // The asset root beside the program, or in the installed game's data folder.
     static QString defaultAssetRoot();
 
     void load(const std::string& path) override;

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's own start-up and run: look, translations, the game, and the event loop until the
 // main menu is closed.
 #include "program.h"
@@ -10,6 +12,7 @@
 #include <cstdio>
 #include <random>
 
+#include "icon.h"
 #include "look.h"
 
 namespace cv::qt {
@@ -38,6 +41,13 @@ class MessageBoxSink : public MessageSink {
 
 } // namespace
 
+void nameProgram() {
+    QApplication::setApplicationName(QStringLiteral("Cindervale"));
+    QApplication::setApplicationVersion(QStringLiteral(CINDERVALE_VERSION));
+    // Desktops find the entry, and with it the icon, by this name.
+    QApplication::setDesktopFileName(QStringLiteral(CINDERVALE_APP_ID));
+}
+
 void installTranslations() {
     static QTranslator translator;
     static bool loaded = false;
@@ -50,6 +60,7 @@ void installTranslations() {
 
 int runProgram(const ProgramOptions& options) {
     QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setWindowIcon(gameIcon());
     applyLook();
     installTranslations();
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's own start-up and run: look, translations, the game, and the event loop until the
 // main menu is closed.
 #pragma once
@@ -21,6 +23,9 @@ struct ProgramOptions {
     // Called after the event loop has ended, while the windows still exist.
     std::function<void(Game&)> ended;
 };
+
+// Gives the application its name, version and desktop entry, before the QApplication is made.
+void nameProgram();
 
 // Loads Qt's own Russian translations, so that the standard dialogs speak the game's language.
 void installTranslations();

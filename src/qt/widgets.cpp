@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Widgets the screens are built from: clickable labels and pictures.
 #include "widgets.h"
 

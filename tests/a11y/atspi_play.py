@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: The Cindervale developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Plays the start of the game through the AT-SPI accessibility bus alone, as a screen reader's user
 would: reads the main menu, starts a new game, takes the heroine, opens the map, enters the elder's
 tent, selects the first choice, presses "Выбрано", and reads the elder's line."""

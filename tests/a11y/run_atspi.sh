@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: The Cindervale developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the accessibility play-through: a private X display (Xvfb), a private D-Bus session with the
 # accessibility bus, the real program with Qt's accessibility on, and the AT-SPI client script.
 set -euo pipefail

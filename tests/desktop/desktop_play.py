@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: The Cindervale developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Plays the game on a desktop with a window manager, by real clicks and keys, and checks that the player
 is never trapped: every window the game shows over a screen stays above it and keeps the keyboard when
 that screen is clicked, closes with Escape or its own control, cannot be minimised away, and carries no

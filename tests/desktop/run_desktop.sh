@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: The Cindervale developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the desktop play-through: a private X display (Xvfb) with the openbox window manager, a private
 # D-Bus session with the accessibility bus (to find where controls are), the real program, and the script
 # that plays it by real clicks and keys.

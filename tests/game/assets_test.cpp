@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The picture files of the game and the paths the rules ask for.
 #include <gtest/gtest.h>
 

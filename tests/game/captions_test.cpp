@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every caption of the screens built so far, against the game's own tables: a swapped pair of
 // captions would put one value under the other's name.
 #include <string>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The virtual clock: timers tick when time is advanced, in order, without waiting.
 #include <gtest/gtest.h>
 

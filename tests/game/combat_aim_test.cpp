@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The aimed attack: the five body parts' chances and critical bonuses, the crippling rolls and their
 // lasting effects on the enemy, and the body-part screen's own controls.
 #include <array>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The combat screen: the start of a fight, the player's moves and their refusals, the targeting mode,
 // the enemy's timer-driven turn, death, victory and its outcome, and the delayed outcome messages.
 #include <climits>

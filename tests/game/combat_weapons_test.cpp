@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Weapons in a fight: the action list of the weapon in the first hand, the set-up of a chosen attack,
 // the attack roll with its outcome message, and the enemy's condition after the player's attack.
 #include <array>

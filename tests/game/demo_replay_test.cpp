@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The whole demo's play script, replayed on the core alone, ends where it ends in the windows: at the
 // bridge, with every quest of the way behind it.
 #include <gtest/gtest.h>

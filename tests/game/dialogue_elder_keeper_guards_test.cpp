@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The conversations of the elder, the bridge keeper, the guard at the temple's cave exit and the guard
 // in the grove: their openings from the scene rows, every branch, and the elder's coins.
 #include <string>

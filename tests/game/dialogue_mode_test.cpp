@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Dialogue mode on the game screen, the dispatch of an answer click to its entry, and a walk over every
 // conversation table and the scene rows that open them.
 #include <functional>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Playing conversations in core tests: a new game with the ready-made character, the clicks that open and
 // answer a conversation, what the game screen shows of it, and a runner for tables of whole talks.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The conversations of the relatives: the cousin and his dog, the nephew at the well, the uncle at the
 // statue and the aunt, with their errands, quest lines, lessons and meat.
 #include <string>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shaman's healer for three herbs, the spear master's lesson, and the finds of the two empty tents.
 #include <string>
 #include <vector>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Stealing in a conversation: the guard's and the aunt's thresholds, what a theft and a catch do, and
 // the fifth catch that ends the game.
 #include <cctype>

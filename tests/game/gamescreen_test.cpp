@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game screen: its opening, the reset before a location, choices, and the side buttons.
 #include <gtest/gtest.h>
 

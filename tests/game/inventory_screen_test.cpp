@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The inventory screen: the list and load, the item shown and its actions, the hands and the figure,
 // using, examining, dropping and taking off items, and the close back to the game or the fight.
 #include <algorithm>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The inventory store: adding, removing, testing and compacting the twenty slots, and the hands.
 #include <string>
 #include <utility>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The item catalogue: texts, weights, actions, heal ranges and weapon data of the twelve kinds.
 #include <optional>
 #include <sstream>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A new game's reset, the temple's random checks and the trap mishap.
 #include <string>
 #include <vector>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The random player: a short soak of the game core through the windows' inputs, and the invariants it
 // checks, each of which must be able to fail.
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The ready-made character: taking "ДемоИгрок", the disabled create button, and back to the menu.
 #include <array>
 #include <string>

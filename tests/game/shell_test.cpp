@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main menu, credits, help and the font flow.
 #include <gtest/gtest.h>
 

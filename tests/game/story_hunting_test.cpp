@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The hunting grounds: the fork, the lizard's clearing on the left path, the body on the right, the way
 // back after the fight, and re-entering from the map.
 #include <string>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The village map: every location's entry scene, the corn field's two forms, the temple grove's background,
 // and "Назад" back to the game screen.
 #include <string>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Playing the story in core tests: a game with the ready-made character, the clicks a player can make on
 // the game screen, and what the screen shows.
 #pragma once

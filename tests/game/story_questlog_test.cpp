@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The wrist computer's quest log: opening and closing it, its two clicks, and the five quest lines as the
 // conversations write and empty them.
 #include <map>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The scene table of the village and the bridge: every talk, theft and search choice, the choices that
 // leave for the map, the bridge that ends the story, and the three fights as the story starts them.
 #include <functional>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The temple Храм Порога: the grove and its guard, the corridor, the lock, the trap hall, the small room with
 // the chest, the inner door and the way out to the guard's cave.
 #include <string>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a won fight brings into the story: the rat's death, the rope where the lizard grazed, the scorpion's
 // chest.
 #include <string>

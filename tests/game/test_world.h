@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A World for core tests: scripted rolls and a picture loader that records loads and fails on request.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Helpers for window tests: a whole game on the offscreen platform with scripted services.
 #include "support.h"
 

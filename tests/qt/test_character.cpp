@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The character windows: the ready-made screen's layout, the creation screen and its sheet mode.
 #include <QApplication>
 #include <QLabel>

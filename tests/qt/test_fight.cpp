@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fight's windows: the combat screen's layout and its timers through the real windows, the aimed
 // attack's body-part screen, and the inventory screen.
 #include <QAbstractButton>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game screen's window: layout, fonts and colours, the menu bar, the font dialog and disabled input.
 #include <QApplication>
 #include <QFontDatabase>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Playing with the keyboard, and the story log behind "Просмотреть весь разговор".
 #include <QAbstractButton>
 #include <QApplication>

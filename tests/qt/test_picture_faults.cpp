@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every picture file of the game, broken every way a file can be broken, at the moment the game first
 // loads it through the real windows: the error box names the file, the handler stops at that load with
 // its earlier steps in effect, and the game goes on.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The picture loader: decoders chosen by extension, letter case ignored, and the error box.
 #include <QApplication>
 #include <QDir>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's own start-up and event loop: every exit that closes the main menu ends the loop,
 // whatever windows are open.
 #include <QApplication>
@@ -77,6 +79,24 @@ class ProgramTest : public QObject {
         });
         QVERIFY(!o.timedOut);
         QCOMPARE(o.status, 0);
+    }
+
+    // The icon desktops show for each window: every size drawn, transparent around its tile.
+    void everyWindowHasTheGamesIcon() {
+        runWith([](qt::Game& game) {
+            for (const QString& name : game.screenNames()) {
+                const QIcon icon = game.form(name)->windowIcon();
+                QCOMPARE(
+                    icon.availableSizes(),
+                    (QList<QSize>{
+                        {16, 16}, {22, 22}, {24, 24}, {32, 32}, {48, 48}, {64, 64}, {128, 128}, {256, 256}}));
+                const QImage image = icon.pixmap(48).toImage();
+                QCOMPARE(image.size(), QSize(48, 48));
+                QCOMPARE(qAlpha(image.pixel(0, 0)), 0);
+                QCOMPARE(qAlpha(image.pixel(24, 24)), 255);
+            }
+            QCoreApplication::exit(0);
+        });
     }
 
     void theLoopRunsUntilTheMainMenuIsClosed() {

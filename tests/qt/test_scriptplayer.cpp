@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The script player: its exit statuses, argument parsing, scripted rolls and clicks that cannot land.
 #include <QApplication>
 #include <QTest>

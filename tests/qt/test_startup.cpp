@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up: the twelve windows, their order, captions and sizes, and the main menu's buttons.
 #include <QApplication>
 #include <QLabel>

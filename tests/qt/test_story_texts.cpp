@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every text the story can put on the game screen, as the scene table, the entry scenes, the victories and
 // the conversations leave it, fits its label and runs into no other text, with the second story text at
 // both of its places.

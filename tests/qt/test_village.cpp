@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The village's windows: the map's pictures and back arrow, the answers of the game screen, and the
 // wrist computer with its quest lines.
 #include <QApplication>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The player's figure: small combat views (assets/view) and full figures (assets/show).
 #include "figure.h"
 #include "ink.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Full-screen backgrounds behind the game's text: the tent village at night and the temple grove.
 #include "ink.h"
 #include "pictures.h"

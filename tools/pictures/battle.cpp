@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The band behind the combat screen (layout/battle.raw): open ground under a night sky.
 #include "ink.h"
 #include "pictures.h"

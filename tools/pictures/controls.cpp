@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The small button faces, arrows, switches and markers the program puts on its screens.
 #include "ink.h"
 #include "pictures.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The character creation screen's background (layout/createform.raw): captions, headings and frames.
 #include "ink.h"
 #include "moth.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The enemies of the combat screen, each filling a 47x64 picture and facing left.
 #include "ink.h"
 #include "pictures.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the player's figure in a 60 by 110 unit frame scaled into any box.
 #include "figure.h"
 

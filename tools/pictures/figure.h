@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A standing person seen from the side, facing right, with or without something in hand.
 #pragma once
 

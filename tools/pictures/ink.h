@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shared palette and drawing helpers: green ink on black, pens, lettering and frames.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The inventory screen's background (layout/invback.raw): empty frames for each part of the screen.
 #include "ink.h"
 #include "pictures.h"

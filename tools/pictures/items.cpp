@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Inventory item pictures (assets/INV): each item drawn large in the middle of 90x60.
 #include "ink.h"
 #include "pictures.h"

@@ -1,25 +1,18 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Entry point of cindervale-pictures: draws every picture of the game into the given folder.
 #include "ink.h"
 #include "pictures.h"
 #include "picturesink.h"
 
+#include "cli/commandline.h"
 #include "game/assets/assets.h"
 
 #include <QByteArray>
+#include <QCommandLineParser>
 #include <QGuiApplication>
 #include <QString>
 #include <QTextStream>
-#include <cstdio>
-
-namespace {
-
-int usage() {
-    std::fprintf(stderr, "usage: cindervale-pictures OUTDIR\n"
-                         "       cindervale-pictures --list   (print the file names only)\n");
-    return 2;
-}
-
-} // namespace
 
 namespace {
 
@@ -67,11 +60,21 @@ int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", QByteArray("offscreen"));
     QGuiApplication app(argc, argv);
 
-    const QStringList args = QGuiApplication::arguments().mid(1);
-    if (args.size() != 1 || args.first().isEmpty()) return usage();
-    const bool listOnly = args.first() == QLatin1String("--list");
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Draws every picture of the game into OUTDIR."));
+    parser.addHelpOption();
+    const QCommandLineOption list(QStringLiteral("list"), QStringLiteral("Print the files' names only."));
+    parser.addOption(list);
+    parser.addPositionalArgument(QStringLiteral("OUTDIR"), QStringLiteral("The folder to draw into."));
+    cv::cli::parse(parser, QGuiApplication::arguments(), 1);
+    const bool listOnly = parser.isSet(list);
+    const QStringList rest = parser.positionalArguments();
+    if (listOnly == !rest.isEmpty())
+        cv::cli::refuse(listOnly ? QStringLiteral("--list takes no folder")
+                                 : QStringLiteral("no OUTDIR given"));
+    if (!listOnly && rest.first().isEmpty()) cv::cli::refuse(QStringLiteral("OUTDIR is empty"));
 
-    pictures::PictureSink sink(args.first(), listOnly);
+    pictures::PictureSink sink(listOnly ? QString() : rest.first(), listOnly);
     // Every picture twice: for ordinary screens, and at twice the density for high-density ones, which
     // Qt picks there by the "@2x" in the name.
     for (const qreal density : {1.0, 2.0}) {
@@ -81,14 +84,16 @@ int main(int argc, char* argv[]) {
     }
     sink.setDensitySuffix({});
     pictures::ink::setDensity(1);
-    pictures::writeIcon(sink);
+    pictures::writeIcons(sink);
     if (listOnly) {
         QTextStream out(stdout);
         for (const QString& name : sink.written())
             out << name << '\n';
         return 0;
     }
-    sink.writeResourceList(QStringLiteral("layout/layout.qrc"), QStringLiteral("layout/"));
+    sink.writeResourceList(QStringLiteral("layout/layout.qrc"), QStringLiteral("layout/"), false);
+    sink.writeResourceList(QStringLiteral("layout/layout@2x.qrc"), QStringLiteral("layout/"), true);
+    sink.writeResourceList(QStringLiteral("icons/icons.qrc"), QStringLiteral("icons/"), false);
     if (!sink.failures().isEmpty()) {
         QTextStream err(stderr);
         for (const QString& problem : sink.failures())

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The bird's-eye map of the village of Тарнвель (layout/map.raw): paths, canyon and every place.
 #include "ink.h"
 #include "mapplaces.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drawing of the map's places: cave, huts and tents, fields, well, statue, temple and bridge.
 #include "mapplaces.h"
 

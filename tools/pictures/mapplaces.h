@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Small drawings of the village's places, each fitted into the clickable area the map gives it.
 #pragma once
 

@@ -1,8 +1,12 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main menu background: title lettering, the moth emblem, and the canyon bridge by the tent village.
 #include "ink.h"
 #include "moth.h"
 #include "pictures.h"
 #include "scenery.h"
+
+#include <algorithm>
 
 #include "game/screens/menuform.h"
 
@@ -158,15 +162,23 @@ QImage menuWith(Look look) {
 
 } // namespace
 
-void writeIcon(PictureSink& sink) {
-    // The moth of the title, on black with the game's green frame.
-    QImage image = ink::canvas(256, 256);
-    QPainter p(&image);
-    ink::prepare(p);
-    drawMoth(p, QPointF(128, 128), 220, 6);
-    ink::doubleFrame(p, QRectF(0, 0, 256, 256), 6);
-    p.end();
-    sink.put(QStringLiteral("icon/cindervale.png"), image);
+void writeIcons(PictureSink& sink) {
+    // The moth of the title on a black tile with rounded corners and the game's green rim; outside the
+    // tile the icon is transparent. Each size is drawn for itself, its lines never thinner than a pixel.
+    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+        QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QPainter p(&image);
+        ink::prepare(p);
+        const qreal rim = std::max(1.0, size / 64.0);
+        const QRectF tile = QRectF(0, 0, size, size).adjusted(rim / 2, rim / 2, -rim / 2, -rim / 2);
+        p.setPen(ink::line(ink::bright(), rim));
+        p.setBrush(ink::black());
+        p.drawRoundedRect(tile, size / 8.0, size / 8.0);
+        drawMoth(p, QPointF(size / 2.0, size / 2.0 + size / 32.0), size * 0.8, std::max(1.0, size / 48.0));
+        p.end();
+        sink.put(QStringLiteral("icons/hicolor/%1x%1/apps/" CINDERVALE_APP_ID ".png").arg(size), image);
+    }
 }
 
 // The caption of the menu's title bar, painted as its buttons' captions are, so that the first window of

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the moth emblem: two pairs of wings with eye spots, a furry body and feathered feelers.
 #include "moth.h"
 

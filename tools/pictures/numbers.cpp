@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two-digit number glyphs (assets/nums/00.bmp .. 10.bmp) used for statistics.
 #include "ink.h"
 #include "pictures.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Side panels of the character screens: traits, bonuses, and the hatched strips covering unused buttons.
 #include "ink.h"
 #include "pictures.h"

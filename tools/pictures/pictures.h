@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One entry per group of pictures: each function draws its pictures and hands them to the sink.
 #pragma once
 
@@ -18,7 +20,7 @@ QImage handPicture(const std::string& subject);
 QImage glyphPicture(int value);
 
 // The fixed pictures of the windows' layouts, written under layout/.
-void writeIcon(PictureSink& sink);      // icon/cindervale.png, for the desktop's menus
+void writeIcons(PictureSink& sink);     // icons/hicolor/NxN/apps/, for the desktop and the windows
 void writeMenu(PictureSink& sink);      // layout/menu.raw
 void writeReadyHero(PictureSink& sink); // layout/createf.raw, layout/portrait.raw
 void writeCreation(PictureSink& sink);  // layout/createform.raw

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The portrait of the ready-made heroine: a young woman with long hair and a scarf (layout/portrait.raw).
 #include "portrait.h"
 #include "ink.h"

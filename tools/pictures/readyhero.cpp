@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The ready-made character screen: its background (layout/createf.raw) and the heroine's portrait.
 #include "ink.h"
 #include "pictures.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drawing of the landscape pieces shared by the backgrounds, the menu and the map.
 #include "scenery.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reusable pieces of landscape line art: tents, trees, rocks, grass, stars and the moon.
 #pragma once
 

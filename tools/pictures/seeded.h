@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A tiny fixed-seed number generator so every run draws exactly the same pictures.
 #pragma once
 

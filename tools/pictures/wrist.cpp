@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The wrist computer seen from above (layout/vesk.raw): straps, body, screen frame and antenna.
 #include "ink.h"
 #include "moth.h"

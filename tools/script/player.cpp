@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reads a play script and carries out its commands on the game's real windows.
 #include "player.h"
 

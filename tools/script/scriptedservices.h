@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The script player's stand-ins for chance, the font dialog, message boxes and the program's end.
 #pragma once
 

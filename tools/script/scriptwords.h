@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The words of a play-script line: the command, its arguments and the quoted text argument. Qt-free, so
 // that the replay on the game core reads scripts exactly as the script player on the windows does.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Replays a play script on the game core alone, through the same inputs the windows offer.
 #include "corereplay.h"
 

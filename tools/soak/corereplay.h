@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Replays a play script on the game core alone: its clicks, lines, typing, menu commands, closes,
 // rolls, font answers and waits, through the same inputs the windows offer. Checks (expect, print,
 // shot) are the windows' business and are passed over.

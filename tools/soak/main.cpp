@@ -1,26 +1,49 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // cindervale-soak: plays the game core at random for a number of inputs and checks its invariants.
+#include <QCommandLineParser>
+#include <QCoreApplication>
 #include <chrono>
 #include <cstdio>
-#include <cstdlib>
-#include <string>
 
+#include "cli/commandline.h"
 #include "randomplayer.h"
 
 int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Plays the game core at random and checks its invariants "
+                                                    "after every input."));
+    parser.addHelpOption();
+    const QCommandLineOption steps(QStringLiteral("steps"), QStringLiteral("Inputs to play (1000000)."),
+                                   QStringLiteral("N"));
+    const QCommandLineOption seed(QStringLiteral("seed"), QStringLiteral("The first game's seed (1)."),
+                                  QStringLiteral("S"));
+    const QCommandLineOption broken(QStringLiteral("broken-pictures"),
+                                    QStringLiteral("The share of picture loads that fail, 0 to 1 (0)."),
+                                    QStringLiteral("SHARE"));
+    parser.addOptions({steps, seed, broken});
+    cv::cli::parse(parser, QCoreApplication::arguments());
+
     cv::soak::Options options;
     options.steps = 1000000;
-    for (int i = 1; i + 1 < argc; i += 2) {
-        const std::string arg = argv[i];
-        if (arg == "--steps")
-            options.steps = std::atoll(argv[i + 1]);
-        else if (arg == "--seed")
-            options.seed = std::strtoull(argv[i + 1], nullptr, 10);
-        else if (arg == "--broken-pictures")
-            options.brokenPictures = std::atof(argv[i + 1]);
-        else {
-            std::fprintf(stderr, "usage: cindervale-soak [--steps N] [--seed S] [--broken-pictures SHARE]\n");
-            return 2;
-        }
+    bool ok = true;
+    auto refuseValue = [&parser](const QCommandLineOption& option, const char* wants) {
+        cv::cli::refuse(QStringLiteral("--%1 wants %2, not '%3'")
+                            .arg(option.names().first(), QLatin1String(wants), parser.value(option)));
+    };
+    if (parser.isSet(steps)) {
+        options.steps = parser.value(steps).toLongLong(&ok);
+        if (!ok || options.steps < 1) refuseValue(steps, "a whole number above 0");
+    }
+    if (parser.isSet(seed)) {
+        options.seed = parser.value(seed).toULongLong(&ok);
+        if (!ok) refuseValue(seed, "a whole number of 0 or more");
+    }
+    if (parser.isSet(broken)) {
+        options.brokenPictures = parser.value(broken).toDouble(&ok);
+        if (!ok || !(options.brokenPictures >= 0 && options.brokenPictures <= 1))
+            refuseValue(broken, "a share from 0 to 1");
     }
     const auto start = std::chrono::steady_clock::now();
     const cv::soak::Report r = cv::soak::play(options);

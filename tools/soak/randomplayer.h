@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A random player: plays the game core through the same inputs the windows offer, at random, and checks
 // the game's invariants after every step. A seed reproduces a run; a failure comes with the play script
 // that replays its game through the real windows.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The picture files read at run time: their paths below the asset root and how they are loaded.
 #include "assets.h"
 

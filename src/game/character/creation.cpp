@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The character creation screen's handlers, and the character sheet the same screen becomes.
 #include "creation.h"
 

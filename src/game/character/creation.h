@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The character creation screen's rules, and the character sheet it becomes once a character is in play.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Skills and derived values of the character sheet, computed from the statistics, tags and traits.
 #include "derived.h"
 

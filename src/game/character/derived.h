@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Skills and derived values computed from the statistics, tags and traits onto the character sheet.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The ready-made character screen: the preset character "ДемоИгрок", the way to creation, and back.
 #include "readymade.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The ready-made character screen: take the preset character, create one, or go back.
 #pragma once
 

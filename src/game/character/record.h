@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The character record: statistics, tags, traits and the game values copied at accept.
 #pragma once
 

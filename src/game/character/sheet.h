@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The character sheet: the creation screen once a character is in play, its own buttons, and the skill
 // and derived values that the rest of the game reads and training raises.
 #pragma once

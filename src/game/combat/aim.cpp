@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The aimed attack: the body-part screen, each part's chance and critical bonus, and the crippling
 // effects of a lost eye, leg or arm.
 #include "aim.h"

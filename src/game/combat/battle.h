@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The combat screen: a fight against one enemy on a single line, played in turns.
 #pragma once
 

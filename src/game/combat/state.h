@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The combat state: which fight is on, the weapon and attack in use, the enemy and its turn.
 #pragma once
 

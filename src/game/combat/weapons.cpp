@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Weapons as they act in a fight, and the attack itself.
 #include "weapons.h"
 

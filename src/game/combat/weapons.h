@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Weapons as they act in a fight, and the attack itself: the action list of the weapon in use, the set-up
 // of a chosen attack, the to-hit, damage and critical rolls, and the enemy's condition after an attack.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The villagers' conversations: the dispatch of an answer click to its entry.
 #include "conversations.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The villagers' conversations: for each answer line, the entries keyed by location and step.
 #pragma once
 

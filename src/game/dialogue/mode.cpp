@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Dialogue mode on the game screen: the partner's line, the answers, and the way back to the map.
 #include "mode.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The conversations of the elder, the bridge keeper, the guard at the temple's exit and the guard in
 // the grove before the temple.
 #include "conversations.h"

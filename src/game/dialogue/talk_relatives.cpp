@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The conversations of the relatives: the cousin Ведрик and his dog Кудл, the nephew Эрвальд at the
 // well, the uncle Дорен at the founder's statue, and the aunt Гризна.
 #include "conversations.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The conversations of the shaman Ольмир and the spear master Колвен, and the one-line finds of the two
 // empty tents.
 #include "conversations.h"

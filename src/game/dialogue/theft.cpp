@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Stealing in a conversation: the roll against the partner's threshold and the catches that end a game.
 #include "theft.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The effects that the story's scene table and the villagers' conversations are written in, and the
 // one interpreter that carries them out. Both the story and the dialogue tables are data over these;
 // neither includes the other.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The inventory store's operations over its twenty slots and the two hands, and the item catalogue.
 #include "items.h"
 

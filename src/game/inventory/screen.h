@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The inventory screen: the list of the store, the item shown, the actions, the hands and the figure.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The inventory store: twenty slots of item kinds and counts, and the two hands.
 #pragma once
 

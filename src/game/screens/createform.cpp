@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Layout of the character creation screen and of the ready-made character screen.
 #include "createform.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game screen: story text, the choice panel, the conversation lines and the side buttons.
 #pragma once
 

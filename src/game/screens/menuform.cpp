@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Layout and texts of the main menu, the credits and the help.
 #include "menuform.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The village map, the combat and aimed-attack screens, the inventory and the wrist computer.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game screen: its handlers, its reset before a location's entry scene, and the operations through
 // which the other subsystems change what it shows. Nothing else writes the game screen's model.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The village map: the window, its location pictures and what entering a location shows.
 #include "map.h"
 

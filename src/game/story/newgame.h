@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starting a new game, and the random checks and mishaps the scenes use.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The wrist computer: the quest log with one line for each of the village's five quests.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The scene engine: the confirm step and the rules of each location.
 #include "scene.h"
 

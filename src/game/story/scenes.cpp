@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The scene table's dispatch: which rows of the current location apply to a confirm.
 #include "scenes.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The scene table: what the confirm step does with each choice at each location, as rows of effects.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The scene table of the hunting grounds: the fork, the lizard's clearing on the left, the body on the
 // right. The rows look at the step first.
 #include "scenes.h"

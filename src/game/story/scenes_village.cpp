@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The scene table of the village and the bridge: what each choice does at each location.
 #include "scenes.h"
 

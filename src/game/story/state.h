@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The story state: where the player is, the step there, and the twenty-four story flags.
 #pragma once
 

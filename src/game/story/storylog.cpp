@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The story log: everything said in this game so far, behind the game screen's "Просмотреть весь
 // разговор".
 #include "storylog.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The story log: everything said in this game so far — the story texts, the partners' lines, the
 // answers the player clicked and the fights' messages — behind the game screen's "Просмотреть весь
 // разговор". A new game starts a new log.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a won fight brings into the story, by the fight: the rat's death, the lizard's rope, the
 // scorpion's chest.
 #include "victory.h"

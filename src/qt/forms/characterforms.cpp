@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Windows of the character: the ready-made character screen and the creation screen / character sheet.
 #include "characterforms.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game screen's window: story text, choices, conversation lines, side buttons and the menu bar.
 #pragma once
 

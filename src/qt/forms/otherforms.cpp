@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Windows of the village map, the fight, the aimed attack, the inventory and the wrist computer.
 #include "otherforms.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Cindervale developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Windows of the start-up screens: the main menu, credits, help and the font dialog's host.
 #include "shellforms.h"
 
