@@ -6,7 +6,7 @@ set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD="$ROOT/build"
 # What the game needs to build and run, and with --tests what the tests need besides.
-PACKAGES=(cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev libgtest-dev libgmock-dev
+PACKAGES=(cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev libjpeg-dev libgtest-dev libgmock-dev
           libbenchmark-dev fonts-dejavu-core fonts-dejavu-extra)
 TEST_PACKAGES=(xvfb xauth at-spi2-core dbus-daemon python3-pyatspi desktop-file-utils)
 if [ "${1:-}" = "--tests" ]; then

@@ -4,9 +4,11 @@
 #include <QApplication>
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QLibraryInfo>
 #include <QProxyStyle>
 #include <QResource>
 #include <QStyleFactory>
+#include <QTranslator>
 #include <cstring>
 
 namespace cv::qt {
@@ -137,6 +139,17 @@ void applyLook() {
 
 void ensureStyleSheet() {
     if (qApp->styleSheet().isEmpty()) qApp->setStyleSheet(kStyleSheet);
+    installTranslations();
+}
+
+void installTranslations() {
+    static QTranslator translator;
+    static bool loaded = false;
+    if (loaded) return;
+    loaded = true;
+    if (translator.load(QLocale(QLocale::Russian, QLocale::Russia), "qtbase", "_",
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&translator);
 }
 
 } // namespace cv::qt

@@ -3,10 +3,8 @@
 #include "program.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
 #include <QMessageBox>
 #include <QTimer>
-#include <QTranslator>
 #include <cstdio>
 #include <random>
 
@@ -38,20 +36,9 @@ class MessageBoxSink : public MessageSink {
 
 } // namespace
 
-void installTranslations() {
-    static QTranslator translator;
-    static bool loaded = false;
-    if (loaded) return;
-    loaded = true;
-    if (translator.load(QLocale(QLocale::Russian, QLocale::Russia), "qtbase", "_",
-                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(&translator);
-}
-
 int runProgram(const ProgramOptions& options) {
     QApplication::setQuitOnLastWindowClosed(false);
     applyLook();
-    installTranslations();
 
     RandomRng ownRng;
     MessageBoxSink ownMessages;

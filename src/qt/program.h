@@ -22,9 +22,6 @@ struct ProgramOptions {
     std::function<void(Game&)> ended;
 };
 
-// Loads Qt's own Russian translations, so that the standard dialogs speak the game's language.
-void installTranslations();
-
 // Runs the game in the existing QApplication until the main menu is closed; returns the loop's status.
 int runProgram(const ProgramOptions& options = {});
 
