@@ -105,8 +105,12 @@ void PaintedButton::paintEvent(QPaintEvent*) {
         pixmap = layoutPixmap(picture);
         QPixmapCache::insert(picture, pixmap);
     }
+    // The button's part of the window's picture, read in the picture's own pixels: a picture drawn at
+    // twice the detail has twice as many.
+    const qreal ratio = pixmap.devicePixelRatio();
+    const QRectF part(QPointF(geometry().topLeft()) * ratio, QSizeF(size()) * ratio);
     QPainter p(this);
-    p.drawPixmap(rect(), pixmap, geometry());
+    p.drawPixmap(QRectF(rect()), pixmap, part);
 }
 
 } // namespace cv::qt
