@@ -112,6 +112,17 @@ QMenu { background-color: black; color: #00ff00; border: 1px solid #00ff00; }
 QMenu::item:selected { background-color: #008000; color: black; }
 QMenu::item:disabled { color: #006000; }
 QToolTip { background-color: black; color: #00ff00; border: 1px solid #00ff00; }
+QPlainTextEdit { background: transparent; color: #00ff00; selection-background-color: #008000;
+                 selection-color: black; }
+#storylog QScrollBar:vertical { background: black; width: 12px; margin: 12px 0; border: 1px solid #008000; }
+#storylog QScrollBar::handle:vertical { background: #00c000; min-height: 24px; margin: 1px; }
+#storylog QScrollBar::add-line:vertical, #storylog QScrollBar::sub-line:vertical {
+    background: black; border: 1px solid #008000; height: 11px; subcontrol-origin: margin; }
+#storylog QScrollBar::sub-line:vertical { subcontrol-position: top; }
+#storylog QScrollBar::add-line:vertical { subcontrol-position: bottom; }
+#storylog QScrollBar::up-arrow:vertical, #storylog QScrollBar::down-arrow:vertical {
+    width: 5px; height: 5px; background: #00ff00; }
+#storylog QScrollBar::add-page:vertical, #storylog QScrollBar::sub-page:vertical { background: none; }
 )";
 
 } // namespace

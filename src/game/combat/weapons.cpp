@@ -142,6 +142,10 @@ void showFightMessage(World& w, const std::string& text) {
     logLine(w, LogEntry::Fight, text);
 }
 
+void showFightPrompt(World& w, const std::string& text) {
+    w.battle.warn.text = text;
+}
+
 ItemId weaponInUse(const World& w) {
     const int slot = w.combat.activeWeaponSlot;
     return slot == 0 ? itNone : w.inventory.invItem[static_cast<std::size_t>(slot)];

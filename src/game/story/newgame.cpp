@@ -20,7 +20,7 @@ void resetStory(World& w) {
         flags[f] = 0;
     w.caughtCount = 0;
     clearInventory(w);
-    clearStoryLog(w);
+    startStoryLog(w);
 }
 
 int checkThreshold(const World& w, Check check) {
