@@ -9,7 +9,6 @@
 #include "forms/gameform.h"
 #include "forms/otherforms.h"
 #include "forms/shellforms.h"
-#include "game/assets/assets.h"
 #include "game/clock.h"
 #include "game/story/gamescreen.h"
 #include "look.h"
@@ -81,10 +80,7 @@ Game::Game(Services services)
     dispatcher_.sync = [this] { syncWindows(); };
 
     // What the game screen does when it is created runs at start-up, in its place after the first
-    // three screens, whether or not its window is built. The background it loads is decoded on a second
-    // thread meanwhile, while the main menu's window is built.
-    pictures_.prefetch(assets::talk);
-    syncWindows();
+    // three screens, whether or not its window is built.
     dispatcher_.run(gameFormCreate);
 
     if (realTime_) {

@@ -68,56 +68,30 @@ std::string cannotOpen(const QString& file) {
     return "Cannot open file " + QDir::toNativeSeparators(file).toStdString();
 }
 
-// Decodes the file the game names, which decides whether the picture can be shown, and on a
-// high-density screen the picture drawn at twice the detail beside it, where there is one. Touches
-// nothing but its arguments, so that it can run on a second thread.
-PictureLoader::Decoded decodeSource(const QString& file, const QString& dense, const QByteArray& format) {
-    PictureLoader::Decoded d;
+} // namespace
+
+const PictureLoader::Decoded& PictureLoader::decoded(const std::string& path) {
+    const QString relative = QString::fromStdString(path);
+    const QString key = relative.toLower();
+    if (auto it = cache_.constFind(key); it != cache_.constEnd()) return *it;
+
+    const QByteArray format = formatOf(relative);
+    const QString file = resolve(relative);
+    Decoded d;
+    // The file the game names decides whether the picture can be shown.
     d.image = readPicture(file, format);
     if (d.image.isNull()) {
         d.error = cannotOpen(file);
-    } else if (!dense.isEmpty()) {
-        QImage sharp = readPicture(dense, format);
-        if (!sharp.isNull()) {
-            sharp.setDevicePixelRatio(2);
-            d.image = sharp;
+    } else if (qApp && qApp->devicePixelRatio() > 1.0) {
+        // On a high-density screen the picture drawn at twice the detail, where there is one.
+        const int dot = int(relative.lastIndexOf('.'));
+        QImage dense = readPicture(resolve(relative.left(dot) + "@2x" + relative.mid(dot)), format);
+        if (!dense.isNull()) {
+            dense.setDevicePixelRatio(2);
+            d.image = dense;
         }
     }
-    return d;
-}
-
-} // namespace
-
-PictureLoader::Source PictureLoader::sourceOf(const std::string& path) const {
-    const QString relative = QString::fromStdString(path);
-    Source s;
-    s.key = relative.toLower();
-    s.format = formatOf(relative);
-    s.file = resolve(relative);
-    if (qApp && qApp->devicePixelRatio() > 1.0) {
-        const int dot = int(relative.lastIndexOf('.'));
-        s.dense = resolve(relative.left(dot) + "@2x" + relative.mid(dot));
-    }
-    return s;
-}
-
-const PictureLoader::Decoded& PictureLoader::decoded(const std::string& path) {
-    const QString key = QString::fromStdString(path).toLower();
-    if (auto it = cache_.constFind(key); it != cache_.constEnd()) return *it;
-    if (auto p = pending_.find(key.toStdString()); p != pending_.end()) {
-        Decoded d = p->second.get();
-        pending_.erase(p);
-        return *cache_.insert(key, std::move(d));
-    }
-    const Source s = sourceOf(path);
-    return *cache_.insert(key, decodeSource(s.file, s.dense, s.format));
-}
-
-void PictureLoader::prefetch(const std::string& path) {
-    const Source s = sourceOf(path);
-    if (cache_.contains(s.key) || pending_.count(s.key.toStdString())) return;
-    pending_.emplace(s.key.toStdString(),
-                     std::async(std::launch::async, decodeSource, s.file, s.dense, s.format));
+    return *cache_.insert(key, d);
 }
 
 void PictureLoader::load(const std::string& path) {

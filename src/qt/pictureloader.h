@@ -4,9 +4,6 @@
 #include <QHash>
 #include <QImage>
 #include <QString>
-#include <future>
-#include <string>
-#include <unordered_map>
 
 #include "game/services.h"
 
@@ -31,26 +28,16 @@ class PictureLoader : public Pictures {
     // The next load of `path` fails as a broken file would, once; later loads are as before (the script
     // player's `broken`, which replays a random player's broken pictures).
     void failNextLoad(const std::string& path);
-    // Starts decoding the file on a second thread; its load takes the outcome, waiting for it if need be.
-    void prefetch(const std::string& path);
 
+  private:
     struct Decoded {
         QImage image;      // on a high-density screen the "@2x" picture beside the file, where there is one
         std::string error; // why it cannot be shown, when the image is null
     };
-
-  private:
-    // What decoding a file needs to know, found on the program's own thread.
-    struct Source {
-        QString key, file, dense; // `dense`: the "@2x" file on a high-density screen, else empty
-        QByteArray format;
-    };
-    Source sourceOf(const std::string& path) const;
     const Decoded& decoded(const std::string& path);
     QString root_;
     QHash<QString, Decoded> cache_;
     QHash<QString, int> failNext_;
-    std::unordered_map<std::string, std::future<Decoded>> pending_;
 };
 
 } // namespace cv::qt
