@@ -3,10 +3,11 @@
 #include "jpegreader.h"
 
 #include <QFile>
-#include <QImageIOHandler>
+#include <QImageReader>
 #include <csetjmp>
 #include <cstdio>
 #include <jpeglib.h>
+#include <sys/mman.h>
 
 namespace cv::qt {
 
@@ -24,6 +25,35 @@ struct ErrorManager {
 // Warnings (damaged or missing data) do not stop the decoding; nothing is printed.
 void onMessage(j_common_ptr, int) {}
 
+// Room for the pixels, or a null image for a size over Qt's allocation limit. The memory is handed over
+// whole where the system can: taken page by page as the decoder first writes it, the start-up's picture
+// cost a third more.
+QImage allocate(qsizetype width, qsizetype height) {
+    const qsizetype line = (width * 3 + 3) / 4 * 4; // QImage's lines start on 32-bit boundaries
+    const qint64 limit = qint64(QImageReader::allocationLimit()) * 1024 * 1024;
+    if (width <= 0 || height <= 0 || (limit > 0 && qint64(line) * height > limit)) return {};
+#ifdef MAP_POPULATE
+    const std::size_t bytes = std::size_t(line) * std::size_t(height);
+    void* pixels =
+        mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS | MAP_POPULATE, -1, 0);
+    if (pixels == MAP_FAILED) return {};
+    struct Mapping {
+        void* at;
+        std::size_t bytes;
+    };
+    return QImage(
+        static_cast<uchar*>(pixels), int(width), int(height), int(line), QImage::Format_RGB888,
+        [](void* m) {
+            auto* mapping = static_cast<Mapping*>(m);
+            munmap(mapping->at, mapping->bytes);
+            delete mapping;
+        },
+        new Mapping{pixels, bytes});
+#else
+    return QImage(int(width), int(height), QImage::Format_RGB888);
+#endif
+}
+
 // Decodes into `out`. An error of libjpeg jumps back here: only plain data and `out`, which lives in the
 // caller's frame, are touched after setjmp.
 bool decode(std::FILE* in, jpeg_decompress_struct* info, ErrorManager* errors, QImage* out) {
@@ -32,10 +62,8 @@ bool decode(std::FILE* in, jpeg_decompress_struct* info, ErrorManager* errors, Q
     jpeg_read_header(info, TRUE);
     info->out_color_space = JCS_RGB;
     jpeg_calc_output_dimensions(info);
-    // Qt's own check of the size against its allocation limit.
-    if (!QImageIOHandler::allocateImage(QSize(int(info->output_width), int(info->output_height)),
-                                        QImage::Format_RGB888, out))
-        return false;
+    *out = allocate(info->output_width, info->output_height);
+    if (out->isNull()) return false;
     jpeg_start_decompress(info);
     while (info->output_scanline < info->output_height) {
         JSAMPROW row = out->scanLine(int(info->output_scanline));
