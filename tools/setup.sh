@@ -12,8 +12,8 @@ set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD="$ROOT/build"
 # What the game needs to build and run.
-PACKAGES=(cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev fonts-dejavu-core
-          fonts-dejavu-extra)
+PACKAGES=(cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev libjpeg-dev
+          fonts-dejavu-core fonts-dejavu-extra)
 # What the tests need besides: the core's test framework, a private X display with a window manager and
 # the accessibility bus, a player's keys and clicks, the checkers of the desktop entry, the metadata, the
 # licences and the Debian package, and what makes one.

@@ -91,6 +91,15 @@ struct ComboBox : Control {
     std::vector<std::string> items;
 };
 
+// A text that only grows: lines are added at its end, or all of them emptied at once (`cleared` counts
+// that), so that a window adds what is new instead of drawing the whole text again.
+struct LogText : Control {
+    std::vector<std::string> lines;
+    int cleared = 0;
+    Color color = brightGreen;
+    Font font;
+};
+
 struct ListBox : Control {
     std::vector<std::string> items;
     int selected = -1;

@@ -47,7 +47,6 @@ struct World {
     InventoryStore inventory;
     int caughtCount = 0;
     CombatState combat;
-    std::vector<std::string> storyLogLines; // everything said in this game so far
 
     // The virtual clock, in milliseconds, the timers that tick on it with their handlers, and the
     // counters that order stacking and timer starts.

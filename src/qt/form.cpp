@@ -217,25 +217,44 @@ bool inkFits(const QLabel* w, const QString& text, const QFont& font) {
     return box.contains(ink);
 }
 
+} // namespace
+
+int largestFittingSize(int size, const std::function<bool(int)>& fits) {
+    if (size <= 7 || fits(size)) return size;
+    // `above` does not fit; `below` fits, or is 7, which is taken when nothing larger fits. A text takes
+    // more room the larger its font, so the interval between them can be halved.
+    int below = 7, above = size;
+    while (above - below > 1) {
+        const int middle = below + (above - below) / 2;
+        (fits(middle) ? below : above) = middle;
+    }
+    return below;
+}
+
+namespace {
+
 // The layout's fonts are those of another system; the faces standing in for them here draw larger. A
 // text is drawn at its layout size, or at the largest smaller size that keeps it inside its label (a
 // wrapped one within the label's height), so that no text runs into its neighbour or is cut off.
 QFont fittedFont(const QLabel* w, const QString& text, QFont font) {
     if (text.isEmpty()) return font;
+    const QRect box = w->contentsRect();
+    auto at = [font](int size) {
+        QFont f = font;
+        f.setPixelSize(size);
+        return f;
+    };
     if (w->wordWrap()) {
         // A wrapped text keeps to the lines its label has room for.
-        const QRect box = w->contentsRect();
-        auto height = [&](const QFont& f) {
-            return QFontMetrics(f)
-                .boundingRect(QRect(0, 0, box.width(), 100000), Qt::TextWordWrap, text)
-                .height();
-        };
-        while (font.pixelSize() > 7 && height(font) > box.height())
-            font.setPixelSize(font.pixelSize() - 1);
+        font.setPixelSize(largestFittingSize(font.pixelSize(), [&](int size) {
+            return QFontMetrics(at(size))
+                       .boundingRect(QRect(0, 0, box.width(), 100000), Qt::TextWordWrap, text)
+                       .height() <= box.height();
+        }));
         return font;
     }
-    while (font.pixelSize() > 7 && !inkFits(w, text, font))
-        font.setPixelSize(font.pixelSize() - 1);
+    font.setPixelSize(
+        largestFittingSize(font.pixelSize(), [&](int size) { return inkFits(w, text, at(size)); }));
     return font;
 }
 
@@ -342,8 +361,11 @@ QPushButton* Form::button(Button& m, const QString& name, QWidget* parent) {
             QFont f = w->font();
             f.setBold(true);
             if (f.pixelSize() <= 0) f.setPixelSize(12);
-            while (f.pixelSize() > 7 && QFontMetrics(f).horizontalAdvance(text) + 12 > w->width())
-                f.setPixelSize(f.pixelSize() - 1);
+            f.setPixelSize(largestFittingSize(f.pixelSize(), [&](int size) {
+                QFont sized = f;
+                sized.setPixelSize(size);
+                return QFontMetrics(sized).horizontalAdvance(text) + 12 <= w->width();
+            }));
             w->setFont(f);
         }
     });

@@ -25,6 +25,10 @@ namespace cv::qt {
 
 class PictureLoader;
 
+// The size a text is drawn at: `size` where it fits, else the largest smaller size that fits, and never
+// below 7 pixels (7 when nothing larger fits), found by halving.
+int largestFittingSize(int size, const std::function<bool(int)>& fits);
+
 // How a window sits on the desktop: centred at its layout's size; maximized with its layout centred on
 // black; maximized with its controls laid out over the width it has.
 enum class Placement { Centred, MaximizedCentred, Maximized };

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 
 namespace cv::qt {
 
@@ -78,6 +79,7 @@ std::optional<QString> controlProperty(QWidget* c, const QString& p) {
         }
         if (auto* b = qobject_cast<QAbstractButton*>(c)) return b->text();
         if (auto* e = qobject_cast<QLineEdit*>(c)) return e->text();
+        if (auto* e = qobject_cast<QPlainTextEdit*>(c)) return e->toPlainText();
         if (auto* cb = qobject_cast<QComboBox*>(c)) return cb->currentText();
         if (auto* m = qobject_cast<QMenuBar*>(c)) {
             QStringList titles;

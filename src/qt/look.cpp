@@ -6,9 +6,11 @@
 #include <QApplication>
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QLibraryInfo>
 #include <QProxyStyle>
 #include <QResource>
 #include <QStyleFactory>
+#include <QTranslator>
 #include <cstring>
 
 namespace cv::qt {
@@ -133,6 +135,17 @@ QMenu { background-color: black; color: #00ff00; border: 1px solid #00ff00; }
 QMenu::item:selected { background-color: #008000; color: black; }
 QMenu::item:disabled { color: #006000; }
 QToolTip { background-color: black; color: #00ff00; border: 1px solid #00ff00; }
+QPlainTextEdit { background: transparent; color: #00ff00; selection-background-color: #008000;
+                 selection-color: black; }
+QScrollBar:vertical { background: black; width: 12px; margin: 12px 0; border: 1px solid #008000; }
+QScrollBar::handle:vertical { background: #00c000; min-height: 24px; margin: 1px; }
+QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical {
+    background: black; border: 1px solid #008000; height: 11px; subcontrol-origin: margin; }
+QScrollBar::sub-line:vertical { subcontrol-position: top; }
+QScrollBar::add-line:vertical { subcontrol-position: bottom; }
+QScrollBar::up-arrow:vertical, QScrollBar::down-arrow:vertical {
+    width: 5px; height: 5px; background: #00ff00; }
+QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical { background: none; }
 )";
 
 } // namespace
@@ -160,6 +173,17 @@ void applyLook() {
 
 void ensureStyleSheet() {
     if (qApp->styleSheet().isEmpty()) qApp->setStyleSheet(kStyleSheet);
+    installTranslations();
+}
+
+void installTranslations() {
+    static QTranslator translator;
+    static bool loaded = false;
+    if (loaded) return;
+    loaded = true;
+    if (translator.load(QLocale(QLocale::Russian, QLocale::Russia), "qtbase", "_",
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&translator);
 }
 
 } // namespace cv::qt

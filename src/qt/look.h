@@ -25,8 +25,10 @@ QFont standInFont(const Font& f);
 
 // Installs font substitutes with Cyrillic letters, the style with its hint delay, and the palette.
 void applyLook();
-// Installs the green-on-black style sheet, once. The main menu needs none of it, so the program puts it
-// off until the first other window or message box is built.
+// Installs the green-on-black style sheet and Qt's own Russian translations, once. The main menu needs
+// neither, so the program puts them off until the first other window or message box is built.
 void ensureStyleSheet();
+// Loads Qt's own Russian translations, so that the standard dialogs and menus speak the game's language.
+void installTranslations();
 
 } // namespace cv::qt

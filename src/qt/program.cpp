@@ -5,10 +5,8 @@
 #include "program.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
 #include <QMessageBox>
 #include <QTimer>
-#include <QTranslator>
 #include <cstdio>
 #include <random>
 
@@ -48,21 +46,10 @@ void nameProgram() {
     QApplication::setDesktopFileName(QStringLiteral(CINDERVALE_APP_ID));
 }
 
-void installTranslations() {
-    static QTranslator translator;
-    static bool loaded = false;
-    if (loaded) return;
-    loaded = true;
-    if (translator.load(QLocale(QLocale::Russian, QLocale::Russia), "qtbase", "_",
-                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(&translator);
-}
-
 int runProgram(const ProgramOptions& options) {
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(gameIcon());
     applyLook();
-    installTranslations();
 
     RandomRng ownRng;
     MessageBoxSink ownMessages;

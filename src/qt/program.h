@@ -27,9 +27,6 @@ struct ProgramOptions {
 // Gives the application its name, version and desktop entry, before the QApplication is made.
 void nameProgram();
 
-// Loads Qt's own Russian translations, so that the standard dialogs speak the game's language.
-void installTranslations();
-
 // Runs the game in the existing QApplication until the main menu is closed; returns the loop's status.
 int runProgram(const ProgramOptions& options = {});
 

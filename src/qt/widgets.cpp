@@ -266,7 +266,11 @@ void PaintedButton::drawPart(QPainter& p, const QString& picture) {
         pixmap = layoutPixmap(picture);
         QPixmapCache::insert(picture, pixmap);
     }
-    p.drawPixmap(rect(), pixmap, geometry());
+    // The button's part of the window's picture, read in the picture's own pixels: a picture drawn at
+    // twice the detail has twice as many.
+    const qreal ratio = pixmap.devicePixelRatio();
+    const QRectF part(QPointF(geometry().topLeft()) * ratio, QSizeF(size()) * ratio);
+    p.drawPixmap(QRectF(rect()), pixmap, part);
 }
 
 } // namespace cv::qt

@@ -441,21 +441,25 @@ TEST(Accept, SexTextChoosesSexFiguresAndSexAppealReactions) {
     }
 }
 
-TEST(Accept, AFigureThatFailsToLoadStopsTheAcceptThere) {
+TEST(Accept, AFigureThatFailsToLoadLeavesEverythingAsItWas) {
     test::TestWorld t;
     startCreation(t);
     World& w = t.w;
     w.createform.sex.text = "Жен.";
     w.character.traits = {trSexAppeal, 0};
     dirtyGame(w);
+    // A game ended by the fifth catch: its screen frozen behind.
+    show(w.Gameform.window);
+    w.Gameform.window.enabled = false;
     t.pictures.failing.insert("show/fnono.jpg");
 
     EXPECT_THROW(acceptClick(w), PictureError);
 
-    EXPECT_TRUE(w.Gameform.window.visible);
-    EXPECT_EQ(w.character.characterInPlay, 1);
-    EXPECT_EQ(w.character.playerSex, 2);
-    EXPECT_EQ(w.inventory.showKnifePic, "show/fknifeno.jpg");
+    EXPECT_TRUE(w.createform.window.visible);
+    EXPECT_FALSE(w.Gameform.window.enabled) << "the ended game stays frozen";
+    EXPECT_EQ(w.character.characterInPlay, 0);
+    EXPECT_NE(w.character.playerSex, 2);
+    EXPECT_EQ(w.inventory.showKnifePic, "");
     EXPECT_EQ(w.InvForm.mainshow.picture, "");
     EXPECT_TRUE(w.createform.sex.enabled);
     EXPECT_EQ(w.character.maleReaction, 0);

@@ -367,7 +367,7 @@ TEST_F(WeaponList, RebuildingKeepsAChosenFixedEntryAndDropsAChosenAttack) {
     }
 }
 
-TEST_F(WeaponList, AFigureThatFailsToLoadStopsTheListAfterTheWeaponsEntries) {
+TEST_F(WeaponList, AFigureThatFailsToLoadStopsTheListAfterTheWeaponsEntriesWithTheHandInUseSet) {
     struct Case {
         ItemId weapon;
         std::string figure;
@@ -406,10 +406,10 @@ TEST_F(WeaponList, AFigureThatFailsToLoadStopsTheListAfterTheWeaponsEntries) {
         EXPECT_EQ(s.playerMinDamage, 777);
         EXPECT_EQ(s.playerMaxDamage, 777);
         EXPECT_EQ(s.playerHitChance, 777);
-        EXPECT_EQ(s.aimedAttack, 1) << "the last step is not reached";
-        EXPECT_EQ(s.activeHand, 2) << "the last step is not reached";
-        // The steps before the weapon's are done.
+        // The steps before the weapon's are done: the first hand is the one in use.
         EXPECT_EQ(s.activeWeaponSlot, w.inventory.hand1Slot);
+        EXPECT_EQ(s.activeHand, 1);
+        EXPECT_EQ(s.aimedAttack, 0);
         EXPECT_EQ(s.distance, 7);
         EXPECT_FALSE(b.vict.visible);
         t.pictures.failing.clear();

@@ -3,6 +3,7 @@
 // The inventory screen: the list and load, the item shown and its actions, the hands and the figure,
 // using, examining, dropping and taking off items, and the close back to the game or the fight.
 #include <algorithm>
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -14,6 +15,7 @@
 #include "game/inventory/items.h"
 #include "game/inventory/screen.h"
 #include "game/story/gamescreen.h"
+#include "randomplayer.h"
 #include "test_world.h"
 
 namespace cv {
@@ -710,6 +712,73 @@ TEST_F(InventoryScreenTakeOff, TakingOffEmptiesTheHandAndKeepsTheItem) {
         EXPECT_EQ(actionsShown(), (Lines{kUse, kExamine, kDrop})) << "the spear can be taken again";
         inv::Image2Click(w);
     }
+}
+
+// ---------------------------------------------------------------------------------------------------
+// A picture that fails to load: every action that loads one does so before it changes anything, so the
+// store stays whole and each hand holds what it shows, and the action can be tried again.
+
+struct InventoryScreenPictureFault : InventoryTest {};
+
+TEST_F(InventoryScreenPictureFault, LeavesTheStoreAndTheHandsAsTheyWere) {
+    struct Case {
+        std::string name, failing;
+        std::function<void()> reach; // up to the action whose picture fails
+        InvAction action;
+    };
+    const std::vector<Case> cases = {
+        {"dropping the knife through its hand picture", "INV/no.jpg", [this] { inv::handClick(w, 1); },
+         InvAction::Drop},
+        {"dropping the held knife through the list", "INV/no.jpg", [this] { inv::citemClick(w, 1); },
+         InvAction::Drop},
+        {"taking the knife off", "INV/no.jpg", [this] { inv::handClick(w, 1); }, InvAction::TakeOff},
+        {"taking the spear into the other hand, its hand picture", "INV/spear.jpg",
+         [this] { inv::citemClick(w, 2); }, InvAction::Use},
+        {"taking the spear into the other hand, its figure", "show/fspearno.jpg",
+         [this] { inv::citemClick(w, 2); }, InvAction::Use},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        clearInventory(w);
+        stock({{itKnife, 1}, {itSpear, 1}, {itRope, 1}});
+        open();
+        takeInHand(1);
+        c.reach();
+        const InventoryStore before = w.inventory;
+        const std::string w1 = w.InvForm.w1.text, w2 = w.InvForm.w2.text;
+        t.pictures.failing = {c.failing};
+
+        for (int attempt = 0; attempt < 2; ++attempt) { // "Сделать" again changes nothing either
+            inv::actionClick(w, c.action);
+            EXPECT_THROW(inv::readyClick(w), PictureError);
+            EXPECT_FALSE(soak::brokenInvariant(w)) << *soak::brokenInvariant(w);
+            EXPECT_EQ(w.inventory.invItem, before.invItem);
+            EXPECT_EQ(w.inventory.hand1Slot, before.hand1Slot);
+            EXPECT_EQ(w.inventory.hand2Slot, before.hand2Slot);
+            EXPECT_EQ(w.InvForm.w1.text, w1);
+            EXPECT_EQ(w.InvForm.w2.text, w2);
+        }
+        t.pictures.failing.clear();
+        act(c.action); // and goes through once the picture loads
+        EXPECT_FALSE(soak::brokenInvariant(w)) << *soak::brokenInvariant(w);
+        inv::Image2Click(w);
+    }
+}
+
+TEST_F(InventoryScreenPictureFault, AHandClickWhoseFigureFailsLeavesTheItemShownBefore) {
+    stock({{itKnife, 1}, {itRope, 1}});
+    open();
+    takeInHand(1);
+    inv::citemClick(w, 2);
+    t.pictures.failing = {"show/fknifeno.jpg"};
+
+    EXPECT_THROW(inv::handClick(w, 1), PictureError);
+
+    EXPECT_FALSE(w.inventory.fromHand);
+    EXPECT_EQ(w.inventory.shownHand, 0);
+    EXPECT_EQ(w.InvForm.itext.text, "Длинный кусок крепкого материала");
+    act(InvAction::Drop); // the rope of the list, not the knife of the hand
+    EXPECT_EQ(store(), (Slots{{itKnife, 1}}));
 }
 
 // ---------------------------------------------------------------------------------------------------

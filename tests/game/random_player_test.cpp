@@ -4,6 +4,9 @@
 // checks, each of which must be able to fail.
 #include <gtest/gtest.h>
 
+#include <sstream>
+
+#include "corereplay.h"
 #include "game/character/readymade.h"
 #include "game/inputs.h"
 #include "game/inventory/items.h"
@@ -30,14 +33,73 @@ TEST(RandomPlayer, AShortSoakKeepsEveryInvariant) {
     }
 }
 
-TEST(RandomPlayer, MissingPicturesRaiseOnlyPictureErrors) {
+TEST(RandomPlayer, BrokenPicturesRaiseOnlyPictureErrorsAndKeepEveryInvariant) {
+    // The long soak's seeds and shares of broken loads, each at a shorter length.
+    for (std::uint64_t seed = 1; seed <= 6; ++seed)
+        for (double share : {0.01, 0.05, 0.2}) {
+            SCOPED_TRACE(testing::Message() << "seed " << seed << ", share " << share);
+            soak::Options o;
+            o.seed = seed;
+            o.steps = 30000;
+            o.brokenPictures = share;
+            const soak::Report r = soak::play(o);
+            ASSERT_FALSE(r.failure) << "game seed " << r.failure->seed << ", step " << r.failure->step << ": "
+                                    << r.failure->what << "\n"
+                                    << r.failure->script;
+            EXPECT_GT(r.pictureErrors, 0);
+        }
+}
+
+// What a game has come to: the store, the hands, the flags, the place and what the screens show.
+std::string fingerprint(const World& w) {
+    std::ostringstream out;
+    for (int i = 1; i <= kSlotCount; ++i)
+        out << static_cast<int>(w.inventory.invItem[static_cast<std::size_t>(i)]) << 'x'
+            << w.inventory.invCount[static_cast<std::size_t>(i)] << ' ';
+    out << w.inventory.hand1Slot << ' ' << w.inventory.hand2Slot << ' ' << w.InvForm.w1.text << ' '
+        << w.InvForm.w2.text << '|';
+    for (auto f : w.story.storyFlags.bytes)
+        out << int(f);
+    out << '|' << w.story.curLocation << ' ' << w.story.curStep << ' ' << w.Gameform.m1.text << ' '
+        << w.Gameform.window.visible << w.battle.window.visible << w.InvForm.window.visible << ' '
+        << w.battle.choose.items.size() << ' ' << w.battle.char_.picture << ' ' << w.Gameform.fon.picture;
+    return out.str();
+}
+
+std::vector<std::string> linesOf(const std::string& script) {
+    std::vector<std::string> lines;
+    std::istringstream in(script);
+    for (std::string l; std::getline(in, l);)
+        lines.push_back(l);
+    return lines;
+}
+
+TEST(RandomPlayer, AFaultsPlayScriptSaysWhichLoadsFailedAndReplaysTheGame) {
+    // A stand-in fault at a fixed input of a game with many broken pictures.
     soak::Options o;
-    o.seed = 9;
-    o.steps = 60000;
-    o.brokenPictures = 0.05;
+    o.seed = 5;
+    o.steps = 3000;
+    o.brokenPictures = 0.2;
+    int inputs = 0;
+    std::string atFault;
+    o.alsoCheck = [&](const World& w) -> std::optional<std::string> {
+        if (++inputs < 1500) return std::nullopt;
+        atFault = fingerprint(w);
+        return "the stand-in fault";
+    };
     const soak::Report r = soak::play(o);
-    ASSERT_FALSE(r.failure) << r.failure->what << "\n" << r.failure->script;
-    EXPECT_GT(r.pictureErrors, 0);
+    ASSERT_TRUE(r.failure);
+    ASSERT_EQ(r.failure->what, "the stand-in fault");
+    const std::vector<std::string> script = linesOf(r.failure->script);
+    ASSERT_GT(std::count_if(script.begin(), script.end(),
+                            [](const std::string& l) { return l.starts_with("broken "); }),
+              0)
+        << "the script names the loads that failed";
+
+    soak::CoreReplay replay;
+    ASSERT_FALSE(replay.run(script));
+    EXPECT_EQ(fingerprint(replay.world()), atFault);
+    EXPECT_EQ(replay.brokenLoadsLeft(), 0) << "each named failure met its load in the replay";
 }
 
 TEST(RandomPlayer, ASeedReproducesItsRun) {
@@ -65,6 +127,12 @@ TEST(GameInvariants, EachOneCatchesItsFault) {
         {"an unknown item", [](World& w) { w.inventory.invItem[1] = static_cast<ItemId>(13); }},
         {"a stack without items", [](World& w) { w.inventory.invCount[1] = 0; }},
         {"a hand on an empty slot", [](World& w) { w.inventory.hand2Slot = 2; }},
+        {"a hand that shows another thing than it holds", [](World& w) { w.inventory.hand1Slot = 1; }},
+        {"both hands on one slot",
+         [](World& w) {
+             w.inventory.hand1Slot = w.inventory.hand2Slot = 1;
+             w.InvForm.w1.text = w.InvForm.w2.text = "Нож";
+         }},
         {"a flag that is neither 0 nor 1", [](World& w) { w.story.storyFlags[StoryFlag::questRat] = 2; }},
         {"a location out of range", [](World& w) { w.story.curLocation = 16; }},
         {"a caption no table gives", [](World& w) { w.Gameform.c[0].caption = "Улететь"; }},

@@ -222,7 +222,7 @@ TEST(MapEntry, TheRatIsInTheCornFieldOnlyBetweenTheAuntsRequestAndItsDeath) {
     }
 }
 
-TEST(MapEntry, AGroveBackgroundThatFailsToLoadStopsTheEntryAfterItsTexts) {
+TEST(MapEntry, AGroveBackgroundThatFailsToLoadStopsTheEntryAfterItsTextsAndStep) {
     test::TestWorld t;
     test::startGame(t);
     World& w = t.w;
@@ -237,8 +237,8 @@ TEST(MapEntry, AGroveBackgroundThatFailsToLoadStopsTheEntryAfterItsTexts) {
     EXPECT_EQ(test::shownChoices(w), padded({"Идти к Храму", "Уйти", "Заговорить с охранником"}));
     EXPECT_TRUE(test::inChoiceMode(w));
     EXPECT_EQ(w.Gameform.fon.picture, "talk.jpg");
-    // The step comes after the picture and was not reached.
-    EXPECT_EQ(w.story.curStep, 42);
+    // The step comes before the picture: the grove's choices act as the grove's.
+    EXPECT_EQ(w.story.curStep, steps::templeGrove);
 }
 
 TEST(MapBack, ReturnsToTheScreenAsItWasInChoiceMode) {

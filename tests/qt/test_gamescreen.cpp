@@ -131,13 +131,29 @@ class GameScreenTest : public QObject {
         for (const char* name : {"m1", "m2", "rep"})
             QCOMPARE(font(name).family(), QString("DejaVu Serif"));
         // The partner's line is empty and takes the size; a story text too long for its label at that size
-        // is drawn at the largest size that keeps it whole.
+        // is drawn at the largest size that keeps it whole, however large the chosen size.
         QCOMPARE(font("rep").pixelSize(), 20);
-        for (const char* name : {"m1", "m2"}) {
-            auto* l = qobject_cast<QLabel*>(t.control("Gameform", name));
-            QVERIFY(l->font().pixelSize() <= 20 && l->font().pixelSize() > 13);
-            const QRect need = l->fontMetrics().boundingRect(QRect(0, 0, l->width(), 1000), Qt::TextWordWrap, l->text());
-            QVERIFY(need.height() <= l->height());
+        auto needs = [](QLabel* l, int size) {
+            QFont f = l->font();
+            f.setPixelSize(size);
+            return QFontMetrics(f)
+                .boundingRect(QRect(0, 0, l->width(), 100000), Qt::TextWordWrap, l->text())
+                .height();
+        };
+        int fitted = 0;
+        for (int chosenSize : {20, 99999}) {
+            t.fonts.answers.push_back(Font{"DejaVu Serif", chosenSize, false});
+            menuCommand(g, "Окно", "Шрифт")->trigger();
+            auto* m1 = qobject_cast<QLabel*>(t.control("Gameform", "m1"));
+            if (chosenSize == 99999) QCOMPARE(m1->font().pixelSize(), fitted);
+            fitted = m1->font().pixelSize();
+            for (const char* name : {"m1", "m2"}) {
+                auto* l = qobject_cast<QLabel*>(t.control("Gameform", name));
+                const int size = l->font().pixelSize();
+                QVERIFY(size < 20 && size > 13);
+                QVERIFY(needs(l, size) <= l->height());
+                QVERIFY(needs(l, size + 1) > l->height());
+            }
         }
         QCOMPARE(font("a1"), a1);
         QCOMPARE(font("c1"), c1);

@@ -178,11 +178,11 @@ class KeyboardTest : public QObject {
     void theStoryLogHoldsEverythingSaidThisGame() {
         testqt::TestGame t;
         t.newGame();
+        const QString opening = t.text("Gameform", "m1") + "\n\n" + t.text("Gameform", "m2");
         t.click("Gameform", "pros");
         QVERIFY(t.form("storylog")->isVisible());
         QVERIFY(!t.form("Gameform")->takesInput());
-        const QString opening = QString(screens::kOpeningText1) + "\n\n" + screens::kOpeningText2;
-        QCOMPARE(t.text("storylog", "text"), opening);
+        QCOMPARE(t.text("storylog", "text"), opening); // the game's opening, as its screen shows it
         key(t, "storylog", Qt::Key_Escape);
         QVERIFY(!t.form("storylog")->isVisible());
         QVERIFY(t.form("Gameform")->takesInput());
@@ -193,6 +193,7 @@ class KeyboardTest : public QObject {
         t.click("Gameform", "ready");
         t.click("Gameform", "a1");
         t.click("Gameform", "pros");
+        // What was said since is added after it.
         const QString log = t.text("storylog", "text");
         QVERIFY(log.startsWith(opening + "\n\n"));
         const QStringList lines = log.mid(opening.size() + 2).split("\n\n");
@@ -204,11 +205,11 @@ class KeyboardTest : public QObject {
         QCOMPARE(lines.size(), 4);
         t.click("storylog", "close");
         QVERIFY(!t.form("storylog")->isVisible());
-        // A new game starts a new log.
+        // A new game starts a new log, with the texts its screen shows.
         t.game->dispatcher().run([](World& w) { w.Menuform.window.visible = true; });
         t.newGame();
         t.click("Gameform", "pros");
-        QCOMPARE(t.text("storylog", "text"), opening);
+        QCOMPARE(t.text("storylog", "text"), opening); // a new game starts at the opening again
     }
 
   private:

@@ -3,11 +3,14 @@
 // The picture loader: decoders chosen by extension, letter case ignored, and the error box.
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextStream>
 
 #include "game/assets/assets.h"
+#include "player.h"
 #include "qt/look.h"
 #include "qt/pictureloader.h"
 #include "support.h"
@@ -55,6 +58,56 @@ class PicturesTest : public QObject {
         QCOMPARE(messageOf(loader, "notes.txt"), QString("Unknown picture file extension (.txt)"));
         QCOMPARE(messageOf(loader, "enemy/rat.jpg"),
                  "Cannot open file " + QDir::toNativeSeparators(dir.path() + "/enemy/rat.jpg"));
+    }
+
+    void aLoadDecodesThePictureOnceAndKeepsTheOutcome() {
+        QTemporaryDir dir;
+        QImage image(8, 8, QImage::Format_RGB32);
+        image.fill(Qt::green);
+        QVERIFY(image.save(dir.filePath("good.jpg"), "JPG"));
+        QFile good(dir.filePath("good.jpg"));
+        QVERIFY(good.open(QIODevice::ReadOnly));
+        const QByteArray whole = good.readAll();
+        good.close();
+        auto write = [&dir](const QString& name, const QByteArray& data) {
+            QFile f(dir.filePath(name));
+            QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            f.write(data);
+        };
+        write("bad.jpg", whole.left(whole.size() / 8)); // its header and no picture data
+        qt::PictureLoader loader(dir.path());
+        const QString bad = "Cannot open file " + QDir::toNativeSeparators(dir.filePath("bad.jpg"));
+        QCOMPARE(messageOf(loader, "good.jpg"), QString());
+        QCOMPARE(messageOf(loader, "bad.jpg"), bad);
+
+        // The files change places on the disk: neither is read again.
+        write("good.jpg", whole.left(whole.size() / 8));
+        write("bad.jpg", whole);
+        QCOMPARE(messageOf(loader, "good.jpg"), QString());
+        QCOMPARE(loader.image("good.jpg").size(), QSize(8, 8));
+        QCOMPARE(messageOf(loader, "bad.jpg"), bad);
+
+        // A scripted failure fails the next load alone.
+        loader.failNextLoad("GOOD.jpg");
+        QCOMPARE(messageOf(loader, "good.jpg"),
+                 "Cannot open file " + QDir::toNativeSeparators(dir.filePath("good.jpg")));
+        QCOMPARE(messageOf(loader, "good.jpg"), QString());
+    }
+
+    void aScriptedBrokenLoadFailsOnceThroughTheWindows() {
+        const QString fnono = QDir::toNativeSeparators(QString(CINDERVALE_TEST_ASSETS) + "/show/fnono.jpg");
+        QString text = "broken show/fnono.jpg\n"
+                       "click Menuform.BitBtn6\n"
+                       "click createf.Image4\n"
+                       "expect message Cannot open file " +
+                       fnono +
+                       "\n"
+                       "expect createf visible 1\n"
+                       "click createf.Image4\n"
+                       "expect Gameform visible 1\n";
+        QTextStream in(&text);
+        script::Player player(CINDERVALE_TEST_ASSETS);
+        QCOMPARE(player.run(in), 0);
     }
 
     void everyPictureOfTheTableIsMadeByTheBuild() {

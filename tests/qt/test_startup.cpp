@@ -3,6 +3,7 @@
 // Start-up: the twelve windows, their order, captions and sizes, and the main menu's buttons.
 #include <QApplication>
 #include <QLabel>
+#include <QProcess>
 #include <QProxyStyle>
 #include <QPushButton>
 #include <QTest>
@@ -67,6 +68,61 @@ class StartupTest : public QObject {
             QCOMPARE(b->x(), t.control("Menuform", "BitBtn6")->x());
             QVERIFY(b->y() > top);
             top = b->y();
+        }
+    }
+
+    // Hovered, each button lights up with the lit picture's part under it, whatever the screen's density
+    // (the picture drawn at twice the detail is read at its own scale).
+    void theLitMenuButtonsShowTheirOwnPart() {
+        testqt::TestGame t;
+        QWidget* menu = t.form("Menuform");
+        const QImage lit = qt::layoutImage("menu_lit");
+        const qreal ratio = lit.devicePixelRatio();
+        // A part of the window's picture, at the size it has on the screen.
+        auto partOf = [&](const QRect& r) {
+            const QRect pixels(QPointF(r.topLeft() * ratio).toPoint(), QSizeF(r.size() * ratio).toSize());
+            return lit.copy(pixels).scaled(r.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        };
+        auto distance = [](const QImage& a, const QImage& b) {
+            qint64 sum = 0;
+            for (int y = 0; y < a.height(); ++y)
+                for (int x = 0; x < a.width(); ++x)
+                    sum += qAbs(qGreen(a.pixel(x, y)) - qGreen(b.pixel(x, y)));
+            return double(sum) / (a.width() * a.height());
+        };
+        const QStringList buttons{"BitBtn6", "BitBtn4", "BitBtn1", "BitBtn3"};
+        for (const QString& name : buttons) {
+            QWidget* button = t.control("Menuform", name);
+            const QPointF at = button->rect().center();
+            QEnterEvent enter(at, button->mapTo(menu, at), button->mapToGlobal(at));
+            QApplication::sendEvent(button, &enter);
+            const QImage shown = menu->grab(button->geometry())
+                                     .toImage()
+                                     .scaled(button->size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            QEvent leave(QEvent::Leave);
+            QApplication::sendEvent(button, &leave);
+            const double own = distance(shown, partOf(button->geometry()));
+            QVERIFY2(own < 12, qPrintable(QString("%1 at %2: %3").arg(name).arg(ratio).arg(own)));
+            // Clearly closer to its own caption than to any other button's (drawn again at a fractional
+            // scale, no part matches exactly).
+            for (const QString& other : buttons)
+                if (other != name)
+                    QVERIFY2(distance(shown, partOf(t.control("Menuform", other)->geometry())) > 1.5 * own,
+                             qPrintable(name + " looks like " + other));
+        }
+    }
+
+    void theLitMenuButtonsShowTheirOwnPartOnDenserScreens() {
+        if (qEnvironmentVariableIsSet("QT_SCALE_FACTOR")) QSKIP("already at a scale of its own");
+        for (const char* factor : {"1.5", "2"}) {
+            QProcess child;
+            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+            env.insert("QT_SCALE_FACTOR", factor);
+            child.setProcessEnvironment(env);
+            child.setProcessChannelMode(QProcess::MergedChannels);
+            child.start(QCoreApplication::applicationFilePath(), {"theLitMenuButtonsShowTheirOwnPart"});
+            QVERIFY(child.waitForFinished(60000));
+            QVERIFY2(child.exitCode() == 0, qPrintable(QString("at %1:\n").arg(factor) + child.readAll()));
         }
     }
 

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: The Cindervale developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The inventory screen's background (layout/invback.raw): empty frames for each part of the screen.
+// The inventory screen's background (layout/invback.raw): empty frames for each part of the screen; and
+// the story log's (layout/storylog.raw), framed alike.
 #include "ink.h"
 #include "pictures.h"
 
@@ -50,10 +51,22 @@ QImage inventoryPicture() {
     return image;
 }
 
+// The story log: the window's frame and a panel round the log.
+QImage storyLogPicture() {
+    const cv::screens::StoryLog log;
+    QImage image = ink::canvas(log.window.width, log.window.height);
+    QPainter p(&image);
+    ink::prepare(p);
+    panel(p, around(log.text, 6));
+    ink::doubleFrame(p, QRectF(0, 0, log.window.width, log.window.height), 1);
+    return image;
+}
+
 } // namespace
 
 void writeInventory(PictureSink& sink) {
     sink.put(QStringLiteral("layout/invback.raw"), inventoryPicture());
+    sink.put(QStringLiteral("layout/storylog.raw"), storyLogPicture());
 }
 
 } // namespace pictures

@@ -124,6 +124,7 @@ std::optional<Player::Failure> Player::execute(const QString& command, const QSt
     if (command == "font") return font(rest);
     if (command == "rolls") return rolls(rest, false);
     if (command == "seed") return rolls(rest, true);
+    if (command == "broken") return broken(rest);
     if (command == "wait") return wait(rest);
     if (command == "tick") return tick(rest);
     if (command == "print") return print(rest);
@@ -277,6 +278,13 @@ std::optional<Player::Failure> Player::rolls(const QString& rest, bool seed) {
         else
             rng_.queue(n);
     }
+    return std::nullopt;
+}
+
+std::optional<Player::Failure> Player::broken(const QString& rest) {
+    const QString path = rest.trimmed();
+    if (path.isEmpty()) return Failure{2, "broken needs FILE"};
+    game_->pictures().failNextLoad(path.toStdString());
     return std::nullopt;
 }
 

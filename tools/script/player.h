@@ -41,6 +41,7 @@ class Player {
     std::optional<Failure> menu(const QString& rest);
     std::optional<Failure> font(const QString& rest);
     std::optional<Failure> rolls(const QString& rest, bool seed);
+    std::optional<Failure> broken(const QString& rest);
     std::optional<Failure> wait(const QString& rest);
     std::optional<Failure> tick(const QString& rest);
     std::optional<Failure> print(const QString& rest);

@@ -4,6 +4,7 @@
 #include "corereplay.h"
 
 #include <fstream>
+#include <set>
 #include <sstream>
 
 #include "../script/scriptwords.h"
@@ -24,8 +25,15 @@ struct CoreReplay::Services {
             return v;
         }
     } rng;
+    // Every load succeeds but those the script breaks (`broken FILE`: the next load of FILE fails).
     struct AnyPictures : Pictures {
-        void load(const std::string&) override {}
+        std::multiset<std::string> broken;
+        void load(const std::string& path) override {
+            if (auto at = broken.find(path); at != broken.end()) {
+                broken.erase(at);
+                throw PictureError("Cannot open file " + path);
+            }
+        }
     } pictures;
     struct QueuedFonts : FontDialog {
         std::deque<std::optional<Font>> answers;
@@ -54,6 +62,10 @@ World& CoreReplay::world() {
     return *world_;
 }
 
+std::size_t CoreReplay::brokenLoadsLeft() const {
+    return services_->pictures.broken.size();
+}
+
 std::optional<std::string> CoreReplay::line(const std::string& raw) {
     using script::words::textArgument;
     const std::string t = script::words::trimmedWords(raw);
@@ -72,6 +84,10 @@ std::optional<std::string> CoreReplay::line(const std::string& raw) {
         std::istringstream in(rest);
         for (int v; in >> v;)
             services_->rng.queued.push_back(v);
+        return std::nullopt;
+    }
+    if (command == "broken") {
+        services_->pictures.broken.insert(rest);
         return std::nullopt;
     }
     if (command == "wait") {

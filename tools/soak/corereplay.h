@@ -29,6 +29,8 @@ class CoreReplay {
     // Runs every line; the first error, if any.
     std::optional<std::string> run(const std::vector<std::string>& lines);
     World& world();
+    // The loads a script broke (`broken FILE`) that no load has met yet.
+    std::size_t brokenLoadsLeft() const;
 
     // Reads a script file into lines.
     static std::vector<std::string> readScript(const std::string& path);

@@ -38,13 +38,19 @@ class RecordingRng : public Rng {
     std::mt19937_64 gen_;
 };
 
+// Fails a share of the loads, and remembers which, so that the play script can say so. The start-up's
+// load is never broken: a script's commands all come after it.
 class RandomPictures : public Pictures {
   public:
     RandomPictures(std::mt19937_64& gen, double broken) : gen_(gen), broken_(broken) {}
     void load(const std::string& path) override {
-        if (broken_ > 0 && std::uniform_real_distribution<double>(0, 1)(gen_) < broken_)
+        if (armed && broken_ > 0 && std::uniform_real_distribution<double>(0, 1)(gen_) < broken_) {
+            failed.push_back(path);
             throw PictureError("Cannot open file " + path);
+        }
     }
+    bool armed = false;
+    std::vector<std::string> failed; // during the current input
 
   private:
     std::mt19937_64& gen_;
@@ -165,9 +171,19 @@ std::optional<std::string> brokenInvariant(const World& w) {
         if (!isItem(id)) return "slot " + std::to_string(i) + " holds an unknown item";
         if (inv.invCount[static_cast<std::size_t>(i)] <= 0) return "slot " + std::to_string(i) + " has no count";
     }
-    for (int hand : {inv.hand1Slot, inv.hand2Slot})
-        if (hand != 0 && (hand < 1 || hand > kSlotCount || inv.invItem[static_cast<std::size_t>(hand)] == ItemId::itNone))
-            return "a hand points at slot " + std::to_string(hand) + ", which holds nothing";
+    for (int hand : {1, 2}) {
+        const int slot = hand == 1 ? inv.hand1Slot : inv.hand2Slot;
+        if (slot == 0) continue;
+        if (slot < 1 || slot > kSlotCount || inv.invItem[static_cast<std::size_t>(slot)] == ItemId::itNone)
+            return "a hand points at slot " + std::to_string(slot) + ", which holds nothing";
+        // What the hand holds is what the inventory shows in it.
+        const ItemInfo* info = itemInfo(inv.invItem[static_cast<std::size_t>(slot)]);
+        const std::string& shown = (hand == 1 ? w.InvForm.w1 : w.InvForm.w2).text;
+        if (!info || !info->weapon || info->weaponData.handName != shown)
+            return "hand " + std::to_string(hand) + " holds slot " + std::to_string(slot) + " but shows " +
+                   shown;
+    }
+    if (inv.hand1Slot != 0 && inv.hand1Slot == inv.hand2Slot) return "both hands hold the same slot";
     for (std::size_t f = 0; f < w.story.storyFlags.bytes.size(); ++f)
         if (w.story.storyFlags.bytes[f] > 1) return "story flag " + std::to_string(f) + " is not 0 or 1";
     if (w.story.curLocation < 0 || w.story.curLocation > kLocationCount) return "the location is out of range";
@@ -210,6 +226,7 @@ Report play(const Options& options) {
             }
         };
         runner(gameFormCreate);
+        pictures.armed = true;
         ++report.games;
         const std::vector<PlayerInput> inputs = playerInputs(w);
         std::vector<double> baseWeights;
@@ -224,6 +241,7 @@ Report play(const Options& options) {
         for (int step = 0; step < options.stepsPerGame && report.steps < options.steps; ++step, ++report.steps) {
             rng.drawn.clear();
             fonts.answer.clear();
+            pictures.failed.clear();
             std::string line;
             try {
                 if (walked < walk.size()) {
@@ -271,9 +289,13 @@ Report play(const Options& options) {
                 script << "\n";
             }
             if (!fonts.answer.empty()) script << fonts.answer << "\n";
+            for (const std::string& path : pictures.failed)
+                script << "broken " << path << "\n";
             script << line << "\n";
             if (!report.failure)
                 if (auto broken = brokenInvariant(w)) report.failure = Failure{seed, step, *broken, {}};
+            if (!report.failure && options.alsoCheck)
+                if (auto broken = options.alsoCheck(w)) report.failure = Failure{seed, step, *broken, {}};
             // What the input brought about.
             if (w.battle.window.visible && !inFight) ++report.fights;
             if (w.battle.vict.visible && !won) ++report.victories;

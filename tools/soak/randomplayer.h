@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -38,6 +39,8 @@ struct Options {
     std::int64_t steps = 100000;     // inputs in all
     int stepsPerGame = 3000;         // a fresh program after that many
     double brokenPictures = 0.0;     // the share of picture loads that fail
+    // A further invariant of the caller's, checked after every input as the game's own are.
+    std::function<std::optional<std::string>(const cv::World&)> alsoCheck;
 };
 
 // Plays until `steps` inputs have been made or an invariant fails.

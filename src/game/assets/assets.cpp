@@ -75,4 +75,11 @@ void loadPicture(World& world, Picture& control, const std::string& path) {
     control.picture = path;
 }
 
+void loadPictures(World& world, const std::vector<std::pair<Picture*, std::string>>& pictures) {
+    for (const auto& [control, path] : pictures)
+        world.pictures->load(path);
+    for (const auto& [control, path] : pictures)
+        control->picture = path;
+}
+
 } // namespace cv

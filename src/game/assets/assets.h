@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "../controls.h"
@@ -60,5 +61,7 @@ std::string glyphPath(int value);
 
 // Loads the picture file into the control; throws PictureError and leaves the control as it was.
 void loadPicture(World& world, Picture& control, const std::string& path);
+// Loads every file, in order, before any control changes: a picture fault leaves them all as they were.
+void loadPictures(World& world, const std::vector<std::pair<Picture*, std::string>>& pictures);
 
 } // namespace cv

@@ -249,6 +249,10 @@ void acceptClick(World& w) {
     auto& form = w.createform;
     CharacterRecord& c = w.character;
 
+    // The figure loads before anything changes: a picture fault leaves this screen up and the screens
+    // behind it as they were (a game ended by the fifth catch stays frozen).
+    const int sex = sexFromText(form.sex.text);
+    if (!inSheetMode(w) && sex != 0) setFigurePictures(w, sex);
     enableGameScreen(w);
     enableCombatScreen(w);
     if (inSheetMode(w)) {
@@ -273,11 +277,7 @@ void acceptClick(World& w) {
     c.maxHitPoints = form.derived[dFhp].value;
     c.characterInPlay = 1;
 
-    const int sex = sexFromText(form.sex.text);
-    if (sex != 0) {
-        c.playerSex = sex;
-        setFigurePictures(w, sex);
-    }
+    if (sex != 0) c.playerSex = sex;
     form.sex.enabled = false;
 
     if (c.hasTrait(trSexAppeal) && sex != 0) {

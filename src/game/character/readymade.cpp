@@ -15,9 +15,25 @@
 
 namespace cv {
 
+namespace {
+
+// The preset's statistics, in memory order: strength, perception, endurance, intelligence, agility,
+// luck, charisma.
+constexpr int kPresetStats[screens::kStatCount] = {5, 7, 5, 8, 8, 6, 8};
+
+} // namespace
+
 void takeClick(World& w) {
     CharacterRecord& c = w.character;
     auto& form = w.createform;
+
+    // Every picture loads before anything changes: a picture fault leaves this screen up and the game
+    // as it was, rather than a game begun without its start.
+    setFigurePictures(w, 2);
+    std::vector<std::pair<Picture*, std::string>> glyphs;
+    for (int i = 0; i < screens::kStatCount; ++i)
+        glyphs.emplace_back(&form.glyph[i], assets::glyphPath(kPresetStats[i]));
+    loadPictures(w, glyphs);
 
     // The game screen is enabled too: a game that ended by being caught stealing left it disabled.
     showGameScreen(w);
@@ -37,8 +53,6 @@ void takeClick(World& w) {
     c.characterInPlay = 1;
     c.playerSex = 2;
 
-    setFigurePictures(w, 2);
-
     form.namec.text = "ДемоИгрок";
     form.age.text = "21";
     form.sex.text = "Жен.";
@@ -51,16 +65,8 @@ void takeClick(World& w) {
 
     c.traits = {trTalent, trSexAppeal};
     c.tagSkills = {1, 10, 14};
-    c.strength = 5;
-    c.perception = 7;
-    c.endurance = 5;
-    c.intelligence = 8;
-    c.agility = 8;
-    c.luck = 6;
-    c.charisma = 8;
-
     for (int i = 0; i < screens::kStatCount; ++i)
-        loadPicture(w, form.glyph[i], assets::glyphPath(c.stat(i)));
+        c.stat(i) = kPresetStats[i];
 
     recomputeSkills(w);
     recomputeDerived(w);

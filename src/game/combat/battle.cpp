@@ -120,7 +120,7 @@ void readyClick(World& w) {
             b.tp.value -= 1;
             c.distance = b.dis.value;
         } else {
-            showFightMessage(w, "Вы стоите слишком близко или у вас мало ОД");
+            showFightPrompt(w, "Вы стоите слишком близко или у вас мало ОД");
         }
         break;
     case 1: // a step towards it
@@ -130,7 +130,7 @@ void readyClick(World& w) {
             b.tp.value -= 1;
             c.distance = b.dis.value;
         } else {
-            showFightMessage(w, "Вы стоите слишком близко или у вас мало ОД");
+            showFightPrompt(w, "Вы стоите слишком близко или у вас мало ОД");
         }
         break;
     case 2:
@@ -141,7 +141,7 @@ void readyClick(World& w) {
             hide(b.window);
             showGameScreen(w);
         } else {
-            showFightMessage(w, "Вы стоите слишком далеко от края или у вас мало ОД");
+            showFightPrompt(w, "Вы стоите слишком далеко от края или у вас мало ОД");
         }
         break;
     case 5: // the inventory
@@ -151,7 +151,7 @@ void readyClick(World& w) {
             w.story.storyFlags[StoryFlag::invFromBattle] = 1;
             b.tp.value -= 4;
         } else {
-            showFightMessage(w, "Недостаточно очков действия!");
+            showFightPrompt(w, "Недостаточно очков действия!");
         }
         break;
     case 6:
@@ -160,14 +160,14 @@ void readyClick(World& w) {
     case 9:
         // There is no ammunition: the pistol's plain and aimed shots are both refused.
         if (weaponInUse(w) == itPistol10mm && position <= 7) {
-            showFightMessage(w, "Нет патронов.");
+            showFightPrompt(w, "Нет патронов.");
         } else if (b.dis.value <= labelNumber(b.dal.text) && b.tp.value >= c.attackApCost) {
             b.epic.cursor = Cursor::Cross;
-            showFightMessage(w, "Выберете цель...");
+            showFightPrompt(w, "Выберете цель...");
             b.epic.hint = std::to_string(c.playerHitChance) + "%";
             c.aimedAttack = position == 7 || position == 9 ? 1 : 0;
         } else {
-            showFightMessage(w, "Вы слишком далеко от цели или у вас мало ОД");
+            showFightPrompt(w, "Вы слишком далеко от цели или у вас мало ОД");
         }
         break;
     default:

@@ -144,6 +144,10 @@ void showFightMessage(World& w, const std::string& text) {
     logLine(w, LogEntry::Fight, text);
 }
 
+void showFightPrompt(World& w, const std::string& text) {
+    w.battle.warn.text = text;
+}
+
 ItemId weaponInUse(const World& w) {
     const int slot = w.combat.activeWeaponSlot;
     return slot == 0 ? itNone : w.inventory.invItem[static_cast<std::size_t>(slot)];
@@ -152,7 +156,10 @@ ItemId weaponInUse(const World& w) {
 void buildActionList(World& w) {
     auto& b = w.battle;
     auto& c = w.combat;
+    // The first hand is the one in use before its figure loads: a picture fault leaves them agreeing.
     c.activeWeaponSlot = w.inventory.hand1Slot;
+    c.activeHand = 1;
+    c.aimedAttack = 0;
     c.distance = b.dis.value;
     b.choose.visible = true;
     b.ready.visible = true;
@@ -162,8 +169,6 @@ void buildActionList(World& w) {
     b.choose.items.resize(6);
     if (b.choose.selected >= 6) b.choose.selected = -1;
     fillWeapon(w, c.activeWeaponSlot, false);
-    c.activeHand = 1;
-    c.aimedAttack = 0;
 }
 
 void switchHand(World& w) {

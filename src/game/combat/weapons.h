@@ -31,6 +31,8 @@ void switchHand(World& w);
 
 // Writes the fight's message line, which the story log keeps too.
 void showFightMessage(World& w, const std::string& text);
+// A prompt or a refusal in the same place: shown, but not part of what was said, so not logged.
+void showFightPrompt(World& w, const std::string& text);
 
 // The item in the slot of the weapon in use, itNone for bare hands.
 ItemId weaponInUse(const World& w);

@@ -56,11 +56,12 @@ HandLabels handLabels(World& w, int hand) {
     return {f.v2, f.w2, f.min2, f.max2, f.d2};
 }
 
-// An empty hand: no picture but the open hand, the bare-handed damage and reach, and its name.
+// An empty hand: no picture but the open hand, the bare-handed damage and reach, and its name. The
+// picture loads first: a picture fault leaves the hand holding what it shows.
 void emptyHand(World& w, int hand, const char* name) {
-    handSlot(w, hand) = 0;
     HandLabels h = handLabels(w, hand);
     loadPicture(w, h.picture, assets::invPath("no"));
+    handSlot(w, hand) = 0;
     h.name.text = name;
     h.min.text = "1";
     h.max.text = std::to_string(derivedValue(w, screens::dDam) + 2);
@@ -124,10 +125,11 @@ void heal(World& w, const ItemInfo& info) {
 } // namespace
 
 void setFigurePictures(World& w, int playerSex) {
+    // The bare figure first: a picture fault leaves the figures of the character before.
+    loadPicture(w, w.InvForm.mainshow, assets::showBarePath(playerSex));
     w.inventory.showPistolPic = assets::showPistolPath(playerSex);
     w.inventory.showSpearPic = assets::showSpearPath(playerSex);
     w.inventory.showKnifePic = assets::showKnifePath(playerSex);
-    loadPicture(w, w.InvForm.mainshow, assets::showBarePath(playerSex));
 }
 
 namespace {
@@ -229,17 +231,17 @@ void equipSelected(World& w, ItemId id) {
     else
         return;
     const int line = selectedLine(w);
-    handSlot(w, hand) = line;
-    const ItemInfo* info = itemInfo(id);
-    const WeaponData& weapon = info->weaponData;
+    const WeaponData& weapon = itemInfo(id)->weaponData;
     HandLabels h = handLabels(w, hand);
-    loadPicture(w, h.picture, weapon.handPicture);
+    // The hand's picture and the figure load before anything changes: a picture fault leaves the hand
+    // empty, the line and its actions as they were.
+    loadPictures(w, {{&h.picture, weapon.handPicture}, {&f.curshow, figureFor(w, id)}});
+    handSlot(w, hand) = line;
     h.name.text = weapon.handName;
     h.min.text = std::to_string(weapon.minDamage);
     h.max.text = std::to_string(weapon.fixedMax ? weapon.maxDamageOverMelee
                                                 : derivedValue(w, screens::dDam) + weapon.maxDamageOverMelee);
     h.range.text = std::to_string(weapon.range);
-    loadPicture(w, f.curshow, figureFor(w, id));
     bringToFront(w, f.mainshow);
     bringToFront(w, f.curshow);
     // The line is marked in place; the list is not rebuilt and the load stays as it was.
@@ -271,18 +273,18 @@ void citemClick(World& w, int line) {
 void handClick(World& w, int hand) {
     auto& f = w.InvForm;
     auto& inv = w.inventory;
-    inv.fromHand = true;
     const int slot = handSlot(w, hand);
+    const ItemId id = itemIn(w, slot);
+    const bool holdsWeapon = slot != 0 && isWeapon(id);
+    // The figure loads first: a picture fault leaves the item shown before, and how it was chosen.
+    if (holdsWeapon) loadPicture(w, f.curshow, figureFor(w, id));
+    inv.fromHand = true;
     describeSlot(w, slot);
     inv.shownSlot = slot;
     inv.shownHand = hand;
     bringToFront(w, f.mainshow);
     bringToFront(w, f.curshow);
-    const ItemId id = itemIn(w, slot);
-    if (slot == 0 || !isWeapon(id))
-        putBehind(w, f.curshow, f.mainshow);
-    else
-        loadPicture(w, f.curshow, figureFor(w, id));
+    if (!holdsWeapon) putBehind(w, f.curshow, f.mainshow);
 }
 
 void actionClick(World& w, InvAction a) {
@@ -320,9 +322,10 @@ void readyClick(World& w) {
     case InvAction::Drop:
         if (inv.fromHand) {
             if (inv.shownSlot == 0) return; // an empty hand drops nothing
+            // The hand first, whose picture may fail to load before anything changes.
+            emptyHand(w, inv.shownHand, "Безоружна");
             emptySlot(w, inv.shownSlot);
             bringToFront(w, f.mainshow);
-            emptyHand(w, inv.shownHand, "Безоружна");
             compactInventory(w);
             refreshInventory(w);
             f.choose.visible = false;

@@ -273,7 +273,6 @@ StoryLog::StoryLog() {
     Label1.font = Font{"MS Sans Serif", 15, true};
     // The log grows downwards; its window scrolls it.
     text.place(16, 40, 608, 392);
-    text.wordWrap = true;
     text.font = Font{"MS Sans Serif", 13, true};
     close.place(520, 444, 104, 24);
     close.caption = "Закрыть";

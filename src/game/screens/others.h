@@ -107,7 +107,7 @@ namespace cv::screens {
 struct StoryLog {
     Window window;
     Label Label1; // heading
-    Label text;   // the log, newest at the bottom
+    LogText text; // the log, newest at the bottom
     Button close; // "Закрыть"
     StoryLog();
 };

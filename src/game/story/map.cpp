@@ -75,7 +75,9 @@ const std::array<Effects, kLocationCount + 1>& entryScenes() {
         entry("Вы подходите, к небольшой рощице у Храма Порога.",
               "Охранник стоит рядом, опираясь на острое боевое копьё.",
               {"Идти к Храму", "Уйти", "Заговорить с охранником"},
-              {background(assets::fon1), step(steps::templeGrove)}),
+              // The step before the background: a picture fault must not leave the grove's choices
+              // acting by the step of the place before.
+              {step(steps::templeGrove), background(assets::fon1)}),
         entry("Вы выходите к огромной пропасти. Когда-то внизу бушевала река, в честь которой была названа "
               "деревня. "
               "Теперь река пересохла, берега поднялись высоко, но название осталось.",

@@ -23,9 +23,10 @@ void resetStory(World& w) {
         flags[f] = 0;
     w.caughtCount = 0;
     clearInventory(w);
-    clearStoryLog(w);
-    // Every game begins at the opening, also one started after the last ended in disgrace.
+    // Every game begins at the opening, also one started after the last ended in disgrace, and its log
+    // with what its screen shows.
     showOpening(w);
+    startStoryLog(w);
 }
 
 int checkThreshold(const World& w, Check check) {

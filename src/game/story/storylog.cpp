@@ -27,21 +27,20 @@ void logLine(World& w, LogEntry kind, const std::string& text) {
         break;
     }
     // The same text twice running (a story text shown again) is written once.
-    if (!w.storyLogLines.empty() && w.storyLogLines.back() == line) return;
-    w.storyLogLines.push_back(std::move(line));
+    auto& lines = w.storylog.text.lines;
+    if (!lines.empty() && lines.back() == line) return;
+    lines.push_back(std::move(line));
 }
 
-void clearStoryLog(World& w) {
-    w.storyLogLines.clear();
+void startStoryLog(World& w) {
+    w.storylog.text.lines.clear();
+    ++w.storylog.text.cleared;
+    logLine(w, LogEntry::Story, storyText(w, 1));
+    logLine(w, LogEntry::Story, storyText(w, 2));
 }
 
 void prosClick(World& w) {
-    std::string all;
-    for (const std::string& line : w.storyLogLines) {
-        if (!all.empty()) all += "\n\n";
-        all += line;
-    }
-    w.storylog.text.text = all.empty() ? "В этой игре ещё ничего не было сказано." : all;
+    // The log's window adds what was said since it was last shown; nothing is gathered here.
     disableGameScreen(w);
     showOver(w.storylog.window, w.Gameform.window);
 }

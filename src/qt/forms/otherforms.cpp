@@ -5,9 +5,8 @@
 
 #include <QKeyEvent>
 #include <QLabel>
-#include <QScrollArea>
+#include <QPlainTextEdit>
 #include <QScrollBar>
-#include <QTimer>
 #include <algorithm>
 #include <cstdlib>
 
@@ -229,32 +228,33 @@ TVesk::TVesk(Dispatcher& d, PictureLoader& p) : Form(d, p, d.world().Vesk.window
 TStoryLog::TStoryLog(Dispatcher& d, PictureLoader& p)
     : Form(d, p, d.world().storylog.window, "storylog", Role::Secondary, Frame::None) {
     auto& m = d.world().storylog;
+    backdrop("storylog", QRect(0, 0, m.window.width, m.window.height));
     label(m.Label1, "Label1");
-    // The log grows; it scrolls within its place, newest at the bottom.
-    auto* scroll = new QScrollArea(canvas());
-    scroll->setObjectName("scroll");
-    scroll->setGeometry(m.text.left, m.text.top, m.text.width, m.text.height);
-    scroll->setWidgetResizable(true);
-    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    scroll->setFocusPolicy(Qt::StrongFocus);
-    auto* text = new QLabel;
+    // The log grows; it scrolls within its panel, newest at the bottom. Only what was said since it was
+    // last drawn is added, so opening it costs the same however long the game.
+    auto* text = new QPlainTextEdit(canvas());
     text->setObjectName("text");
-    text->setWordWrap(true);
-    text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    text->setTextFormat(Qt::PlainText);
+    text->setGeometry(m.text.left, m.text.top, m.text.width, m.text.height);
+    text->setReadOnly(true);
+    text->setFrameShape(QFrame::NoFrame);
+    text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     text->setFont(toQFont(m.text.font));
     text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    scroll->setWidget(text);
-    addSync([text, scroll, &m] {
-        const QString now = QString::fromStdString(m.text.text);
-        if (text->text() != now) {
-            text->setText(now);
-            text->adjustSize();
-            scroll->verticalScrollBar()->setValue(scroll->verticalScrollBar()->maximum());
-            QTimer::singleShot(0, scroll, [scroll] {
-                scroll->verticalScrollBar()->setValue(scroll->verticalScrollBar()->maximum());
-            });
+    text->setCursorWidth(0); // a log to read, not to write in
+    text->setFocusPolicy(Qt::StrongFocus);
+    addSync([text, &m, cleared = m.text.cleared, shown = std::size_t{0}]() mutable {
+        if (cleared != m.text.cleared) {
+            cleared = m.text.cleared;
+            shown = 0;
+            text->clear();
         }
+        if (shown == m.text.lines.size()) return;
+        for (; shown < m.text.lines.size(); ++shown) {
+            // A blank line between two entries.
+            if (shown > 0) text->appendPlainText({});
+            text->appendPlainText(QString::fromStdString(m.text.lines[shown]));
+        }
+        text->verticalScrollBar()->setValue(text->verticalScrollBar()->maximum());
     });
     onClick(button(m.close, "close"));
     onEscape(clickHandler("close"));
