@@ -243,12 +243,21 @@ void PaintedButton::keyPressEvent(QKeyEvent* e) {
     QAbstractButton::keyPressEvent(e);
 }
 
+void PaintedButton::focusInEvent(QFocusEvent* e) {
+    if (e->reason() == Qt::TabFocusReason || e->reason() == Qt::BacktabFocusReason)
+        keyboardFocus_ = true;
+    else if (e->reason() != Qt::ActiveWindowFocusReason && e->reason() != Qt::PopupFocusReason)
+        keyboardFocus_ = false;
+    QAbstractButton::focusInEvent(e);
+}
+
 void PaintedButton::paintEvent(QPaintEvent*) {
     // At rest the window's own picture shows the button; lit and pressed come from the other two. The
-    // keyboard's button is lit, with a dotted frame inside its own.
-    const bool lit = (hovered_ || hasFocus()) && isEnabled();
+    // button the keyboard went to is lit, with a dotted frame inside its own.
+    const bool keyboard = hasFocus() && keyboardFocus_;
+    const bool lit = (hovered_ || keyboard) && isEnabled();
     const QString& picture = isDown() ? pressed_ : lit ? lit_ : QString();
-    if (hasFocus()) {
+    if (keyboard) {
         QPainter p(this);
         if (!picture.isEmpty()) drawPart(p, picture);
         p.setPen(QPen(QColor(0, 255, 0), 1, Qt::DotLine));

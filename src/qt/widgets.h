@@ -123,8 +123,12 @@ class PaintedButton : public QAbstractButton {
     void leaveEvent(QEvent*) override;
     // Enter presses it, as Space does.
     void keyPressEvent(QKeyEvent* e) override;
+    void focusInEvent(QFocusEvent* e) override;
 
   private:
+    // The focus came by the keyboard (Tab), so the button shows it; one given by a click or by the window
+    // as it opens does not light the button.
+    bool keyboardFocus_ = false;
     void drawPart(QPainter& p, const QString& picture);
     QString lit_, pressed_;
     bool hovered_ = false;

@@ -137,7 +137,7 @@ class GameScreenTest : public QObject {
             QFont f = l->font();
             f.setPixelSize(size);
             return QFontMetrics(f)
-                .boundingRect(QRect(0, 0, l->width(), 100000), Qt::TextWordWrap, l->text())
+                .boundingRect(QRect(0, 0, l->contentsRect().width(), 100000), Qt::TextWordWrap, l->text())
                 .height();
         };
         int fitted = 0;
@@ -151,8 +151,8 @@ class GameScreenTest : public QObject {
                 auto* l = qobject_cast<QLabel*>(t.control("Gameform", name));
                 const int size = l->font().pixelSize();
                 QVERIFY(size < 20 && size > 13);
-                QVERIFY(needs(l, size) <= l->height());
-                QVERIFY(needs(l, size + 1) > l->height());
+                QVERIFY(needs(l, size) <= l->contentsRect().height());
+                QVERIFY(needs(l, size + 1) > l->contentsRect().height());
             }
         }
         QCOMPARE(font("a1"), a1);

@@ -75,7 +75,7 @@ class StartupTest : public QObject {
     // (the picture drawn at twice the detail is read at its own scale).
     void theLitMenuButtonsShowTheirOwnPart() {
         testqt::TestGame t;
-        QWidget* menu = t.form("Menuform");
+        QWidget* menu = t.form("Menuform")->canvas(); // the layout, under the title bar
         const QImage lit = qt::layoutImage("menu_lit");
         const qreal ratio = lit.devicePixelRatio();
         // A part of the window's picture, at the size it has on the screen.
