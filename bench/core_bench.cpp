@@ -5,6 +5,7 @@
 #include <benchmark/benchmark.h>
 
 #include "corereplay.h"
+#include "game/binding.h"
 #include "game/character/derived.h"
 #include "game/character/readymade.h"
 #include "game/clock.h"
@@ -36,6 +37,7 @@ struct Game {
     FixedRng rng;
     World w;
     Game() {
+        bindGame(w);
         w.pictures = &pictures;
         w.rng = &rng;
         takeClick(w);

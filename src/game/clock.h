@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <functional>
 
-#include "controls.h"
+#include "vocab/controls.h"
 
 namespace cv {
 

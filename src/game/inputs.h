@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "controls.h"
+#include "vocab/controls.h"
 
 namespace cv {
 

@@ -1,14 +1,13 @@
 // SPDX-FileCopyrightText: The Cindervale developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Window operations shared by every subsystem.
+// The World's screens in order, its timers by name, and the window and stacking operations.
 #include "world.h"
-
-#include "combat/battle.h"
 
 namespace cv {
 
-World::World() {
-    timers = {{&battle.Timer1, Timer1Timer, "battle.Timer1"}, {&battle.hit, hitTimer, "battle.hit"}};
+std::array<Screen*, 13> World::screens() {
+    return {&Menuform, &auth, &createf, &Gameform, &fonts, &mapform, &battle,
+            &help,     &accform, &createform, &InvForm, &Vesk, &storylog};
 }
 
 Timer* findTimer(World& w, const std::string& name) {

@@ -1,24 +1,39 @@
 // SPDX-FileCopyrightText: The Cindervale developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The World: every piece of process-wide state of one run, and the services it uses.
+// The World: every piece of process-wide state of one run, and the services it uses. It knows the screens'
+// models and the plain state; no subsystem.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
 
-#include "character/record.h"
-#include "combat/state.h"
-#include "inventory/store.h"
-#include "screens/createform.h"
-#include "screens/gameform.h"
-#include "screens/menuform.h"
-#include "screens/others.h"
-#include "services.h"
-#include "story/state.h"
+#include "state/character.h"
+#include "state/fight.h"
+#include "state/screens/accform.h"
+#include "state/screens/auth.h"
+#include "state/screens/battle.h"
+#include "state/screens/createf.h"
+#include "state/screens/createform.h"
+#include "state/screens/fonts.h"
+#include "state/screens/gameform.h"
+#include "state/screens/help.h"
+#include "state/screens/invform.h"
+#include "state/screens/mapform.h"
+#include "state/screens/menuform.h"
+#include "state/screens/storylog.h"
+#include "state/screens/vesk.h"
+#include "state/store.h"
+#include "state/story.h"
+#include "vocab/services.h"
 
 namespace cv {
+
+namespace fx {
+class Host;
+}
 
 struct World {
     // Services, owned by whoever runs the game.
@@ -26,6 +41,9 @@ struct World {
     Pictures* pictures = nullptr;
     FontDialog* fontDialog = nullptr;
     std::function<void()> requestQuit; // ends the program, as closing the main menu does
+    // The game's operations that a layer calls without knowing who carries them out (the effects of the
+    // story's tables, and the few steps a subsystem takes in another above it); set by the binding.
+    fx::Host* host = nullptr;
 
     // The twelve screens, named as the program refers to them.
     screens::Menuform Menuform;
@@ -61,9 +79,13 @@ struct World {
     int stackCounter = 100;
 
     int roll(int lo, int hi) { return rng->uniform(lo, hi); }
+    fx::Host& game() { return *host; }
 
-    // Creates every screen's model, in the screens' order, and registers the timers with their handlers.
-    World();
+    // Every screen, in the order the screens are created.
+    std::array<Screen*, 13> screens();
+
+    // Creates every screen's model, in the screens' order.
+    World() = default;
     World(const World&) = delete;
     World& operator=(const World&) = delete;
 };
@@ -71,12 +93,14 @@ struct World {
 // The registered timer of that name, or nullptr.
 Timer* findTimer(World& w, const std::string& name);
 
-// Window operations shared by every subsystem.
+// Window operations, for the shell that switches the screens.
 // Shows a screen of its own.
 void show(Window& w);
 // Shows a window over the screen it serves.
 void showOver(Window& w, const Window& owner);
 void hide(Window& w);
+
+// Stacking among a screen's controls, for the screen's owner.
 void bringToFront(World& world, Control& c);
 // Puts the control just behind another one.
 void putBehind(World& world, Control& c, const Control& other);

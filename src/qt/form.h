@@ -13,7 +13,7 @@
 #include <QRadioButton>
 
 #include "dispatcher.h"
-#include "game/screens/createform.h"
+#include "game/state/screens/createform.h"
 #include "widgets.h"
 
 class QAction;

@@ -9,7 +9,7 @@
 #include <QPixmap>
 #include <QString>
 
-#include "game/controls.h"
+#include "game/vocab/controls.h"
 
 namespace cv::qt {
 

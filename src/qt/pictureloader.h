@@ -7,7 +7,7 @@
 #include <QImage>
 #include <QString>
 
-#include "game/services.h"
+#include "game/vocab/services.h"
 
 namespace cv::qt {
 

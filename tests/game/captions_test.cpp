@@ -8,10 +8,12 @@
 
 #include <gtest/gtest.h>
 
-#include "game/screens/createform.h"
-#include "game/screens/gameform.h"
-#include "game/screens/menuform.h"
-#include "game/screens/others.h"
+#include "game/state/screens/createform.h"
+#include "game/state/screens/gameform.h"
+#include "game/state/screens/auth.h"
+#include "game/state/screens/help.h"
+#include "game/state/screens/menuform.h"
+#include "game/world.h"
 
 namespace cv {
 namespace {

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "game/binding.h"
 #include "game/clock.h"
 #include "test_world.h"
 
@@ -61,6 +62,7 @@ TEST_F(ClockTest, StartingARunningTimerCountsItsIntervalFromNow) {
 
 TEST_F(ClockTest, TheCombatTimersAreRegisteredByName) {
     World w;
+    bindGame(w);
     EXPECT_EQ(findTimer(w, "battle.Timer1"), &w.battle.Timer1);
     EXPECT_EQ(findTimer(w, "battle.hit"), &w.battle.hit);
     EXPECT_EQ(findTimer(w, "battle.nothing"), nullptr);

@@ -17,6 +17,7 @@
 #include "game/combat/weapons.h"
 #include "game/inventory/items.h"
 #include "game/inventory/screen.h"
+#include "game/shell/shell.h"
 #include "game/story/gamescreen.h"
 #include "test_world.h"
 

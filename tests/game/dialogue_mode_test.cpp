@@ -12,7 +12,7 @@
 #include <gtest/gtest.h>
 
 #include "dialogue_play.h"
-#include "game/dialogue/mode.h"
+#include "game/story/mode.h"
 #include "game/story/scenes.h"
 
 namespace cv {
@@ -218,9 +218,9 @@ TEST(DialogueDispatch, AClickWithNoEntryChangesNothing) {
 void walk(const fx::Effects& effects, int& location,
           const std::function<void(const fx::Effect&, int)>& visit) {
     for (const fx::Effect& e : effects) {
-        if (e.op == fx::Op::Location) location = e.a;
+        if (const auto* step = fx::as<fx::Step>(e); step && step->location) location = *step->location;
         visit(e, location);
-        for (const fx::Effects* branch : {&e.yes, &e.no}) {
+        for (const fx::Effects* branch : fx::branchesOf(e)) {
             int inner = location;
             walk(*branch, inner, visit);
         }
@@ -230,7 +230,10 @@ void walk(const fx::Effects& effects, int& location,
 bool entersDialogue(const fx::Effects& effects) {
     bool found = false;
     int loc = 0;
-    walk(effects, loc, [&](const fx::Effect& e, int) { found = found || e.op == fx::Op::EnterDialogue; });
+    walk(effects, loc, [&](const fx::Effect& e, int) {
+        const auto* go = fx::as<fx::Go>(e);
+        found = found || (go && go->place == fx::Place::Dialogue);
+    });
     return found;
 }
 
@@ -257,12 +260,14 @@ TEST(DialogueTables, EveryStepAConversationMovesToHasAnEntry) {
     for (const Source& s : sources) {
         int loc = s.location;
         walk(*s.effects, loc, [&](const fx::Effect& e, int at) {
-            if (e.op != fx::Op::Step) return;
+            const auto* step = fx::as<fx::Step>(e);
+            if (!step || !step->step) return;
             ++stepsSet;
             // Step 0 is out of the conversation: the choices are back and no answer is expected.
-            if (e.a == 0) return;
-            EXPECT_TRUE(keyed.count({at, e.a})) << s.what << " moves to step " << e.a << " of location " << at
-                                                << ", where no answer has an entry";
+            const int n = *step->step;
+            if (n == 0) return;
+            EXPECT_TRUE(keyed.count({at, n})) << s.what << " moves to step " << n << " of location " << at
+                                              << ", where no answer has an entry";
         });
     }
     EXPECT_GT(stepsSet, 60);
@@ -298,11 +303,14 @@ TEST(DialogueTables, EveryItemNamedIsAnItem) {
     auto check = [](const fx::Effects& effects, int location, const std::string& what) {
         int loc = location;
         walk(effects, loc, [&](const fx::Effect& e, int) {
-            if (e.op == fx::Op::AddItem || e.op == fx::Op::RemoveItem) {
-                EXPECT_TRUE(isItem(e.item)) << what << " names item " << e.item;
-                EXPECT_GT(e.a, 0) << what << " moves no items";
+            const auto* add = fx::as<fx::Add>(e);
+            const auto* remove = fx::as<fx::Remove>(e);
+            if (add || remove) {
+                const ItemId item = add ? add->item : remove->item;
+                EXPECT_TRUE(isItem(item)) << what << " names item " << item;
+                EXPECT_GT(add ? add->count : remove->count, 0) << what << " moves no items";
             }
-            if (e.op == fx::Op::When) expectItemsNamed(e.cond, what);
+            if (const auto* when = fx::as<fx::When>(e)) expectItemsNamed(when->cond, what);
         });
     };
     for (const TalkEntry& e : allTalk())
@@ -319,20 +327,22 @@ TEST(DialogueTables, EveryLineThePartnerSpeaksOffersAFirstAnswer) {
         SCOPED_TRACE(where(entry));
         int loc = entry.location;
         walk(entry.effects, loc, [&](const fx::Effect& e, int) {
-            if (e.op != fx::Op::Say) return;
-            ASSERT_EQ(e.texts.size(), 6u);
-            const bool speaks = !e.texts[0].empty();
+            const auto* say = fx::as<fx::Say>(e);
+            if (!say) return;
+            const auto& texts = say->texts;
+            ASSERT_EQ(texts.size(), 6u);
+            const bool speaks = !texts[0].empty();
             bool answered = false;
-            for (int a = 1; a <= 5; ++a)
-                answered = answered || !e.texts[a].empty();
+            for (std::size_t a = 1; a <= 5; ++a)
+                answered = answered || !texts[a].empty();
             if (speaks) {
-                EXPECT_FALSE(e.texts[1].empty()) << "\"" << e.texts[0] << "\" has no first answer";
+                EXPECT_FALSE(texts[1].empty()) << "\"" << texts[0] << "\" has no first answer";
             }
             const bool silentCatch = entry.location == locAunt && entry.step == 3;
             if (answered && !silentCatch) {
                 EXPECT_TRUE(speaks) << "answers offered without a line";
             }
-            EXPECT_TRUE(e.texts[5].empty()) << "a5 never receives text";
+            EXPECT_TRUE(texts[5].empty()) << "a5 never receives text";
         });
     }
 }
@@ -340,9 +350,12 @@ TEST(DialogueTables, EveryLineThePartnerSpeaksOffersAFirstAnswer) {
 // Whether the effects put a text on the first answer whichever way their conditions go.
 bool givesFirstAnswer(const fx::Effects& effects) {
     for (const fx::Effect& e : effects) {
-        if (e.op == fx::Op::Say && !e.texts[1].empty()) return true;
-        if (e.op == fx::Op::Answer && e.a == 1 && !e.text.empty()) return true;
-        if (e.op == fx::Op::When && givesFirstAnswer(e.yes) && givesFirstAnswer(e.no)) return true;
+        const auto* say = fx::as<fx::Say>(e);
+        const auto* text = fx::as<fx::Text>(e);
+        const auto* when = fx::as<fx::When>(e);
+        if (say && !say->texts[1].empty()) return true;
+        if (text && text->where == fx::Where::Answer && text->n == 1 && !text->text.empty()) return true;
+        if (when && givesFirstAnswer(when->yes) && givesFirstAnswer(when->no)) return true;
     }
     return false;
 }
@@ -351,7 +364,8 @@ bool opensTheMap(const fx::Effects& effects) {
     bool found = false;
     int loc = 0;
     walk(effects, loc, [&](const fx::Effect& e, int) {
-        found = found || e.op == fx::Op::OpenMap || e.op == fx::Op::GoToMap;
+        const auto* go = fx::as<fx::Go>(e);
+        found = found || (go && (go->place == fx::Place::MapAsIs || go->place == fx::Place::Map));
     });
     return found;
 }

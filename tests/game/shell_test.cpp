@@ -1,9 +1,12 @@
 // SPDX-FileCopyrightText: The Cindervale developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main menu, credits, help and the font flow.
+#include <array>
+
 #include <gtest/gtest.h>
 
 #include "game/shell/shell.h"
+#include "game/story/gamescreen.h"
 #include "test_world.h"
 
 namespace cv {
@@ -83,7 +86,10 @@ TEST(FontSettings, AChosenFontGoesToTheStoryTextAndTheLineOnly) {
         dialog.world = &t.w;
         t.w.fontDialog = &dialog;
         show(t.w.Gameform.window);
-        const auto before = t.w.Gameform;
+        const Font m1Before = t.w.Gameform.m1.font, repBefore = t.w.Gameform.rep.font;
+        std::array<Font, 5> answersBefore;
+        for (std::size_t i = 0; i < 5; ++i)
+            answersBefore[i] = t.w.Gameform.a[i].font;
 
         fontMenuClick(t.w);
 
@@ -91,12 +97,12 @@ TEST(FontSettings, AChosenFontGoesToTheStoryTextAndTheLineOnly) {
         EXPECT_TRUE(dialog.fontsVisibleWhileAsked);
         EXPECT_TRUE(t.w.Gameform.window.visible);
         EXPECT_FALSE(t.w.fonts.window.visible);
-        const Font expected = c.answer ? *c.answer : before.m1.font;
+        const Font expected = c.answer ? *c.answer : m1Before;
         EXPECT_EQ(t.w.Gameform.m1.font, expected);
         EXPECT_EQ(t.w.Gameform.m2.font, expected);
-        EXPECT_EQ(t.w.Gameform.rep.font, c.answer ? *c.answer : before.rep.font);
-        for (int i = 0; i < 5; ++i)
-            EXPECT_EQ(t.w.Gameform.a[i].font, before.a[i].font);
+        EXPECT_EQ(t.w.Gameform.rep.font, c.answer ? *c.answer : repBefore);
+        for (std::size_t i = 0; i < 5; ++i)
+            EXPECT_EQ(t.w.Gameform.a[i].font, answersBefore[i]);
     }
 }
 

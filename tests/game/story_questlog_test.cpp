@@ -105,11 +105,11 @@ struct QuestWrite {
 void collectQuestWrites(const fx::Effects& effects, std::vector<QuestWrite>& out) {
     std::set<StoryFlag> set;
     for (const fx::Effect& e : effects)
-        if (e.op == fx::Op::SetFlag && e.a == 1) set.insert(e.flag);
+        if (const auto* flag = fx::as<fx::Set>(e); flag && flag->on) set.insert(flag->flag);
     for (const fx::Effect& e : effects) {
-        if (e.op == fx::Op::Quest) out.push_back({e.line, e.text, set});
-        collectQuestWrites(e.yes, out);
-        collectQuestWrites(e.no, out);
+        if (const auto* quest = fx::as<fx::Quest>(e)) out.push_back({quest->line, quest->text, set});
+        for (const fx::Effects* branch : fx::branchesOf(e))
+            collectQuestWrites(*branch, out);
     }
 }
 

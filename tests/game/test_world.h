@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include "game/binding.h"
 #include "game/world.h"
 
 namespace cv {
@@ -64,6 +65,7 @@ struct TestWorld {
     World w;
 
     TestWorld() {
+        bindGame(w);
         w.rng = &rng;
         w.pictures = &pictures;
     }

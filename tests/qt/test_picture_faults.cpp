@@ -20,7 +20,7 @@
 #include "game/assets/assets.h"
 #include "game/character/creation.h"
 #include "game/inventory/items.h"
-#include "game/story/state.h"
+#include "game/state/story.h"
 #include "qt/inspect.h"
 #include "support.h"
 

@@ -5,7 +5,7 @@
 #include "ink.h"
 #include "pictures.h"
 
-#include "game/screens/others.h"
+#include "game/world.h"
 
 namespace pictures {
 namespace {

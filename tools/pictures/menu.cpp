@@ -8,7 +8,9 @@
 
 #include <algorithm>
 
-#include "game/screens/menuform.h"
+#include "game/state/screens/auth.h"
+#include "game/state/screens/help.h"
+#include "game/state/screens/menuform.h"
 
 namespace pictures {
 namespace {

@@ -8,7 +8,7 @@
 #include <optional>
 #include <random>
 
-#include "game/services.h"
+#include "game/vocab/services.h"
 #include "qt/dispatcher.h"
 
 namespace cv::script {

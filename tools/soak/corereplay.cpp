@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "../script/scriptwords.h"
+#include "game/binding.h"
 #include "game/clock.h"
 #include "game/inputs.h"
 #include "game/story/gamescreen.h"
@@ -49,6 +50,7 @@ struct CoreReplay::Services {
 
 CoreReplay::CoreReplay() : services_(std::make_unique<Services>()), world_(std::make_unique<World>()) {
     World& w = *world_;
+    bindGame(w);
     w.rng = &services_->rng;
     w.pictures = &services_->pictures;
     w.fontDialog = &services_->fonts;

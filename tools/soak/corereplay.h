@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "game/services.h"
+#include "game/vocab/services.h"
 
 namespace cv {
 struct World;

@@ -9,6 +9,7 @@
 #include <set>
 #include <sstream>
 
+#include "game/binding.h"
 #include "game/clock.h"
 #include "game/dialogue/conversations.h"
 #include "game/inputs.h"
@@ -88,18 +89,15 @@ const std::set<std::string>& knownTexts() {
             lists.push_back(&entryScene(loc));
         for (int fight = 1; fight <= 3; ++fight)
             lists.push_back(&victoryOutcome(fight));
-        auto walk = [&t](const fx::Effects& effects, auto& self) -> void {
-            for (const fx::Effect& e : effects) {
-                if (e.op == fx::Op::Caption || e.op == fx::Op::Answer) t.insert(e.text);
-                if (e.op == fx::Op::Say)
-                    for (std::size_t i = 1; i < e.texts.size(); ++i)
-                        t.insert(e.texts[i]);
-                self(e.yes, self);
-                self(e.no, self);
-            }
-        };
         for (const fx::Effects* l : lists)
-            walk(*l, walk);
+            fx::forEach(*l, [&t](const fx::Effect& e) {
+                if (const auto* text = fx::as<fx::Text>(e);
+                    text && (text->where == fx::Where::Choice || text->where == fx::Where::Answer))
+                    t.insert(text->text);
+                if (const auto* say = fx::as<fx::Say>(e))
+                    for (std::size_t i = 1; i < say->texts.size(); ++i)
+                        t.insert(say->texts[i]);
+            });
         return t;
     }();
     return texts;
@@ -213,6 +211,7 @@ Report play(const Options& options) {
         RandomFonts fonts(gen);
         auto world = std::make_unique<World>();
         World& w = *world;
+        bindGame(w);
         w.rng = &rng;
         w.pictures = &pictures;
         w.fontDialog = &fonts;

@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "../controls.h"
+#include "../vocab/controls.h"
 
 namespace cv {
 

@@ -6,10 +6,8 @@
 #include <string>
 
 #include "../assets/assets.h"
-#include "../combat/battle.h"
 #include "../inventory/screen.h"
 #include "../shell/shell.h"
-#include "../story/gamescreen.h"
 #include "../story/newgame.h"
 #include "../world.h"
 #include "derived.h"
@@ -286,6 +284,22 @@ void acceptClick(World& w) {
     }
     form.namec.readOnly = true;
     resetStory(w);
+}
+
+void closeSheet(World& w) {
+    if (inSheetMode(w)) acceptClick(w);
+}
+
+void typeName(World& w, const std::string& text) {
+    w.createform.namec.text = text;
+}
+
+void typeAge(World& w, const std::string& text) {
+    w.createform.age.text = text;
+}
+
+void typeSex(World& w, const std::string& text) {
+    w.createform.sex.text = text;
 }
 
 void cancelClick(World& w) {

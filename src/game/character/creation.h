@@ -3,6 +3,8 @@
 // The character creation screen's rules, and the character sheet it becomes once a character is in play.
 #pragma once
 
+#include <string>
+
 namespace cv {
 
 struct World;
@@ -18,6 +20,12 @@ void traitButtonClick(World& w, int trait);
 void skillCaptionClick(World& w, int skill); // s1 .. s17
 void acceptClick(World& w);                  // Image2
 void cancelClick(World& w);                  // Image1
+// The desktop's close of the form: on the sheet, what its accept does; in creation mode, nothing.
+void closeSheet(World& w);
+// What the player types into the name, the age and the sex.
+void typeName(World& w, const std::string& text);
+void typeAge(World& w, const std::string& text);
+void typeSex(World& w, const std::string& text);
 
 void openForCreation(World& w); // the ready-made screen's create button
 bool poolHasPoints(const World& w);

@@ -6,7 +6,6 @@
 #include "../assets/assets.h"
 #include "../inventory/screen.h"
 #include "../shell/shell.h"
-#include "../story/gamescreen.h"
 #include "../story/newgame.h"
 #include "../world.h"
 #include "creation.h"
@@ -84,10 +83,6 @@ void createClick(World& w) {
     // The button is disabled in the layout and nothing enables it; a disabled button takes no click.
     if (!w.createf.Image3.enabled) return;
     openForCreation(w);
-}
-
-void showReadyMadeScreen(World& w) {
-    show(w.createf.window);
 }
 
 void backClick(World& w) {

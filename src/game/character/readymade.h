@@ -11,7 +11,4 @@ void takeClick(World& w);   // Image4
 void createClick(World& w); // Image3
 void backClick(World& w);   // Image5
 
-// The main menu's new game shows this screen.
-void showReadyMadeScreen(World& w);
-
 } // namespace cv

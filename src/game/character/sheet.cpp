@@ -67,7 +67,7 @@ void kilClick(World& w) {
 }
 
 int skillValue(const World& w, Skill s) {
-    return w.createform.skill.at(static_cast<std::size_t>(s) - 1).value;
+    return w.createform.skillFigure(s);
 }
 
 void addToSkill(World& w, Skill s, int amount) {
@@ -75,7 +75,7 @@ void addToSkill(World& w, Skill s, int amount) {
 }
 
 int derivedValue(const World& w, screens::Derived d) {
-    return w.createform.derived.at(static_cast<std::size_t>(d)).value;
+    return w.createform.derivedFigure(d);
 }
 
 } // namespace cv

@@ -4,7 +4,8 @@
 // and derived values that the rest of the game reads and training raises.
 #pragma once
 
-#include "../screens/createform.h"
+#include "../state/screens/createform.h"
+#include "../vocab/skills.h"
 
 namespace cv {
 
@@ -22,26 +23,6 @@ void bonClick(World& w); // "Бонуса"
 void karClick(World& w); // "Карма"
 void kilClick(World& w); // "Убито"
 
-// The skills by number 1..17 (1 "Ручное оружие" ... 17 "Скиталец") and the derived values, as shown.
-enum class Skill {
-    light = 1,
-    heavy,
-    energ,
-    unarm,
-    meele,
-    throw_,
-    first,
-    doctr,
-    sneak,
-    lockp,
-    steal,
-    traps,
-    scien,
-    repar,
-    talks,
-    merch,
-    outdr
-};
 int skillValue(const World& w, Skill s);
 // Training: the shown figure grows and keeps its gain until the sheet is recomputed.
 void addToSkill(World& w, Skill s, int amount);

@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "../shell/shell.h"
 #include "../world.h"
 #include "battle.h"
 #include "weapons.h"

@@ -4,11 +4,11 @@
 // effects of a lost eye, leg or arm.
 #pragma once
 
+#include "../vocab/body.h"
+
 namespace cv {
 
 struct World;
-
-enum class BodyPart { Eyes = 1, Head, Groin, Leg, Arm };
 
 // The chance shown and used for a part, from the player's to-hit chance (integer division).
 int aimedChance(int playerHitChance, BodyPart part);

@@ -3,6 +3,7 @@
 // The combat screen: a fight against one enemy on a single line, played in turns.
 #include "battle.h"
 
+#include <algorithm>
 #include <string>
 
 #include "../assets/assets.h"
@@ -77,24 +78,10 @@ void startFight(World& w, int fight) {
     show(b.window);
 }
 
-void enableCombatScreen(World& w) {
-    w.battle.window.enabled = true;
-}
-
-void disableCombatScreen(World& w) {
-    w.battle.window.enabled = false;
-}
-
-int fightHitPoints(const World& w) {
-    return w.battle.hp.value;
-}
-
-int fightMaxHitPoints(const World& w) {
-    return w.battle.fhp.value;
-}
-
-void setFightHitPoints(World& w, int hp) {
-    w.battle.hp.value = hp;
+int healInFight(World& w, int amount) {
+    auto& b = w.battle;
+    b.hp.value = std::min(b.hp.value + amount, b.fhp.value);
+    return b.hp.value;
 }
 
 namespace battle {
@@ -146,7 +133,7 @@ void readyClick(World& w) {
         break;
     case 5: // the inventory
         if (b.tp.value >= 4) {
-            openInventoryFromFight(w);
+            openInventoryFromFight(w, b.hp.value, b.fhp.value);
             hideGameScreen(w);
             w.story.storyFlags[StoryFlag::invFromBattle] = 1;
             b.tp.value -= 4;

@@ -10,13 +10,9 @@ struct World;
 // Opens fight 1 (the rat), 2 (the lizard) or 3 (the scorpion) over the game screen.
 void startFight(World& w, int fight);
 
-void enableCombatScreen(World& w);
-void disableCombatScreen(World& w);
-
-// The fight's own hit points and their maximum, which the inventory opened from the fight shows.
-int fightHitPoints(const World& w);
-int fightMaxHitPoints(const World& w);
-void setFightHitPoints(World& w, int hp);
+// A heal in the inventory opened from the fight: the fight's own hit points rise, never above its maximum;
+// the new figure.
+int healInFight(World& w, int amount);
 
 // Handlers of the screen.
 namespace battle {

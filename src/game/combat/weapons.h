@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "../inventory/store.h"
+#include "../state/store.h"
 
 namespace cv {
 

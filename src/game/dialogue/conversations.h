@@ -9,8 +9,6 @@
 
 namespace cv {
 
-struct World;
-
 // One entry: a click on answer `answer` (1..4) at `location` and `step` runs the effects.
 struct TalkEntry {
     int location;
@@ -25,11 +23,7 @@ const std::vector<TalkEntry>& relativesTalk(); // the cousin and his dog, the ne
 const std::vector<TalkEntry>& shamanSpearMasterAndTentsTalk();
 const std::vector<TalkEntry>& allTalk();
 
-// A click on answer line 1..4: the first entry for the current location and step runs, if any.
-void answerClick(World& w, int answer);
-void answer1(World& w);
-void answer2(World& w);
-void answer3(World& w);
-void answer4(World& w);
+// The first entry of answer line 1..4 at the location and step, or nullptr: what a click on the line runs.
+const TalkEntry* talkEntry(int location, int step, int answer);
 
 } // namespace cv

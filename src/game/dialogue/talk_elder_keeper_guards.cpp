@@ -86,7 +86,7 @@ const std::vector<TalkEntry>& elderKeeperAndGuardsTalk() {
               "наших "
               "земель их ценят очень высоко. А теперь поспеши.",
               "[Конец]"),
-          clear(elderBriefingPending), elderCoins(), step(steps::talkOver)}},
+          clear(elderBriefingPending), add(itCoins, 100, Placement::OnFirstStack), step(steps::talkOver)}},
         {locElder, steps::talkOver, 1, {openMap()}},
 
         // The bridge keeper: what he saw of the thief, and his spear.

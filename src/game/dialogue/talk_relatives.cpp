@@ -142,7 +142,7 @@ const std::vector<TalkEntry>& relativesTalk() {
          4,
          {when(isSet(auntHasMeat),
                {say("Убила крысу? Чудесненько.Возьми это мясцо... только приготовила.", "Рада помочь"),
-                step(4), auntMeat({clear(auntHasMeat)})},
+                step(4), when(freeSlot(), {add(itMeat, 1, Placement::FirstEmptySlot), clear(auntHasMeat)})},
                {partnerLine(
                     "Убила?! Спасибо большое! Я хотела дать тебе мясца на дорогу, да какое-то дерьмо двурога "
                     "украло его."),

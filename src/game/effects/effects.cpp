@@ -1,31 +1,15 @@
 // SPDX-FileCopyrightText: The Cindervale developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The effects that the story's scene table and the villagers' conversations are written in, and the
-// one interpreter that carries them out.
+// The effects that the story's scene table and the villagers' conversations are written in, and the one
+// interpreter that carries them out.
 #include "effects.h"
 
-#include "../combat/battle.h"
-#include "../dialogue/mode.h"
-#include "../inventory/items.h"
-#include "../story/gamescreen.h"
 #include "../world.h"
+#include "host.h"
 
 namespace cv::fx {
 
 namespace {
-
-Effect plain(Op op, int a = 0) {
-    Effect e;
-    e.op = op;
-    e.a = a;
-    return e;
-}
-
-Effect withText(Op op, int a, std::string text) {
-    Effect e = plain(op, a);
-    e.text = std::move(text);
-    return e;
-}
 
 Cond condition(Cond::Kind kind, int value = 0) {
     Cond c;
@@ -33,6 +17,12 @@ Cond condition(Cond::Kind kind, int value = 0) {
     c.value = value;
     return c;
 }
+
+// Overloaded lambdas for std::visit.
+template <class... F> struct Each : F... {
+    using F::operator()...;
+};
+template <class... F> Each(F...) -> Each<F...>;
 
 } // namespace
 
@@ -50,6 +40,9 @@ Cond has(ItemId item) {
     Cond c = condition(Cond::Kind::Has);
     c.item = item;
     return c;
+}
+Cond freeSlot() {
+    return condition(Cond::Kind::FreeSlot);
 }
 Cond luckAbove(int n) {
     return condition(Cond::Kind::LuckAbove, n);
@@ -69,145 +62,128 @@ Cond anyOf(std::vector<Cond> parts) {
 }
 
 Effect storyText(int label, std::string text) {
-    return withText(Op::StoryText, label, std::move(text));
+    return Text{Where::Story, label, std::move(text)};
 }
 Effect raiseSecondText() {
-    return plain(Op::RaiseSecondText);
+    return Show{What::SecondTextHigh};
 }
 Effect caption(int choice, std::string text) {
-    return withText(Op::Caption, choice, std::move(text));
+    return Text{Where::Choice, choice, std::move(text)};
 }
 Effect showChoice(int choice) {
-    return plain(Op::ShowChoice, choice);
+    return Show{What::Choice, choice};
 }
 Effect hideChoice(int choice) {
-    return plain(Op::HideChoice, choice);
+    return Hide{What::Choice, choice};
 }
 Effect showChoices() {
-    return plain(Op::ShowChoices);
+    return Go{Place::Choices};
 }
 Effect showConfirm() {
-    return plain(Op::ShowConfirm);
+    return Show{What::Confirm};
 }
 Effect enterDialogue() {
-    return plain(Op::EnterDialogue);
+    return Go{Place::Dialogue};
 }
 Effect say(std::string line, std::string a1, std::string a2, std::string a3, std::string a4) {
-    Effect e = plain(Op::Say);
-    e.texts = {std::move(line), std::move(a1), std::move(a2), std::move(a3), std::move(a4), {}};
-    return e;
+    return Say{{std::move(line), std::move(a1), std::move(a2), std::move(a3), std::move(a4), {}}};
 }
 Effect sayNothing() {
     return say({});
 }
 Effect partnerLine(std::string text) {
-    return withText(Op::PartnerLine, 0, std::move(text));
+    return Text{Where::Partner, 0, std::move(text)};
 }
 Effect answer(int n, std::string text) {
-    return withText(Op::Answer, n, std::move(text));
+    return Text{Where::Answer, n, std::move(text)};
 }
 Effect showAnswer(int n) {
-    return plain(Op::ShowAnswer, n);
+    return Show{What::Answer, n};
 }
 Effect hideAnswer(int n) {
-    return plain(Op::HideAnswer, n);
+    return Hide{What::Answer, n};
 }
 Effect showMapButton() {
-    return plain(Op::ShowMapButton);
+    return Show{What::MapButton};
 }
 Effect hideMapButton() {
-    return plain(Op::HideMapButton);
+    return Hide{What::MapButton};
 }
 Effect step(int n) {
-    return plain(Op::Step, n);
+    return Step{n, {}};
 }
 Effect location(int loc) {
-    return plain(Op::Location, loc);
+    return Step{{}, loc};
 }
 Effect set(StoryFlag f) {
-    Effect e = plain(Op::SetFlag, 1);
-    e.flag = f;
-    return e;
+    return Set{f, true};
 }
 Effect clear(StoryFlag f) {
-    Effect e = set(f);
-    e.a = 0;
-    return e;
+    return Set{f, false};
 }
-Effect add(ItemId item, int count) {
-    Effect e = plain(Op::AddItem, count);
-    e.item = item;
-    return e;
+Effect add(ItemId item, int count, Placement placement) {
+    return Add{item, count, placement};
 }
 Effect remove(ItemId item, int count) {
-    Effect e = plain(Op::RemoveItem, count);
-    e.item = item;
-    return e;
+    return Remove{item, count};
 }
 Effect compact() {
-    return plain(Op::Compact);
+    return Compact{};
 }
 Effect gain(Skill skill, int amount) {
-    Effect e = plain(Op::SkillGain, amount);
-    e.skill = skill;
-    return e;
+    return Gain{skill, amount};
 }
 Effect quest(QuestLine line, std::string text) {
-    Effect e = withText(Op::Quest, 0, std::move(text));
-    e.line = line;
-    return e;
+    return Quest{line, std::move(text)};
 }
 Effect questDone(QuestLine line) {
     return quest(line, {});
 }
 Effect goToMap() {
-    return plain(Op::GoToMap);
+    return Go{Place::Map};
 }
 Effect openMap() {
-    return plain(Op::OpenMap);
+    return Go{Place::MapAsIs};
 }
 Effect resetGameScreen() {
-    return plain(Op::ResetGameScreen);
+    return Go{Place::FreshScreen};
 }
 Effect background(std::string file) {
-    return withText(Op::Background, 0, std::move(file));
+    return Background{std::move(file)};
 }
 Effect startFight(int fight) {
-    return plain(Op::StartFight, fight);
+    return Fight{fight};
 }
-Effect trapDamage() {
-    return plain(Op::TrapDamage);
-}
-Effect elderCoins() {
-    return plain(Op::ElderCoins);
-}
-Effect auntMeat(Effects whenGiven) {
-    Effect e = plain(Op::AuntMeat);
-    e.yes = std::move(whenGiven);
-    return e;
+Effect hurt(int hitPoints) {
+    return Hurt{hitPoints};
 }
 Effect when(Cond cond, Effects yes, Effects no) {
-    Effect e = plain(Op::When);
-    e.cond = std::move(cond);
-    e.yes = std::move(yes);
-    e.no = std::move(no);
-    return e;
+    return When{std::move(cond), std::move(yes), std::move(no)};
 }
 Effect check(Check which, Effects success, Effects failure) {
-    Effect e = plain(Op::Check);
-    e.check = which;
-    e.yes = std::move(success);
-    e.no = std::move(failure);
-    return e;
+    return Roll{which, std::move(success), std::move(failure)};
 }
 Effect theft(Thief from, Effects success, Effects caught) {
-    Effect e = plain(Op::Theft, static_cast<int>(from));
-    e.yes = std::move(success);
-    e.no = std::move(caught);
-    return e;
+    caught.push_back(CountCatch{});
+    return Roll{from == Thief::Guard ? Check::StealFromGuard : Check::StealFromAunt, std::move(success),
+                std::move(caught)};
 }
 Effect otherStepRules() {
-    return plain(Op::OtherStepRules);
+    return OtherRules{};
+}
+
+std::vector<const Effects*> branchesOf(const Effect& e) {
+    if (const auto* when = as<When>(e)) return {&when->yes, &when->no};
+    if (const auto* roll = as<Roll>(e)) return {&roll->success, &roll->failure};
+    return {};
+}
+
+void forEach(const Effects& effects, const std::function<void(const Effect&)>& visit) {
+    for (const Effect& e : effects) {
+        visit(e);
+        for (const Effects* branch : branchesOf(e))
+            forEach(*branch, visit);
+    }
 }
 
 std::string withName(const World& w, const std::string& text) {
@@ -229,11 +205,13 @@ bool holds(const World& w, const Cond& c) {
     case K::Flag:
         return w.story.storyFlags[c.flag] == c.value;
     case K::Has:
-        return hasItem(w, c.item, 1);
+        return w.inventory.holds(c.item);
+    case K::FreeSlot:
+        return w.inventory.firstEmptySlot() != 0;
     case K::LuckAbove:
         return w.character.luck > c.value;
     case K::TalkAbove:
-        return skillValue(w, Skill::talks) + w.character.femaleReaction > c.value;
+        return w.createform.skillFigure(Skill::talks) + w.character.femaleReaction > c.value;
     case K::AllOf:
         for (const Cond& p : c.parts)
             if (!holds(w, p)) return false;
@@ -247,120 +225,40 @@ bool holds(const World& w, const Cond& c) {
 }
 
 void run(World& w, const Effects& effects, const Context& context) {
-    for (const Effect& e : effects) {
-        switch (e.op) {
-        case Op::StoryText:
-            setStoryText(w, e.a, withName(w, e.text));
-            break;
-        case Op::RaiseSecondText:
-            raiseSecondStoryText(w);
-            break;
-        case Op::Caption:
-            setChoiceCaption(w, e.a, e.text);
-            break;
-        case Op::ShowChoice:
-            setChoiceVisible(w, e.a, true);
-            break;
-        case Op::HideChoice:
-            setChoiceVisible(w, e.a, false);
-            break;
-        case Op::ShowChoices:
-            leaveDialogue(w);
-            break;
-        case Op::ShowConfirm:
-            setConfirmVisible(w, true);
-            break;
-        case Op::EnterDialogue:
-            cv::enterDialogue(w);
-            break;
-        case Op::Say:
-            setDialogue(w, withName(w, e.texts[0]), withName(w, e.texts[1]), withName(w, e.texts[2]),
-                        withName(w, e.texts[3]), withName(w, e.texts[4]), withName(w, e.texts[5]));
-            break;
-        case Op::PartnerLine:
-            setPartnerLine(w, withName(w, e.text));
-            break;
-        case Op::Answer:
-            setAnswerText(w, e.a, withName(w, e.text));
-            break;
-        case Op::ShowAnswer:
-            setAnswerVisible(w, e.a, true);
-            break;
-        case Op::HideAnswer:
-            setAnswerVisible(w, e.a, false);
-            break;
-        case Op::ShowMapButton:
-            setMapButtonVisible(w, true);
-            break;
-        case Op::HideMapButton:
-            setMapButtonVisible(w, false);
-            break;
-        case Op::Step:
-            w.story.curStep = e.a;
-            break;
-        case Op::Location:
-            w.story.curLocation = e.a;
-            break;
-        case Op::SetFlag:
-            w.story.storyFlags[e.flag] = static_cast<std::uint8_t>(e.a);
-            break;
-        case Op::AddItem:
-            addItem(w, e.item, e.a);
-            break;
-        case Op::RemoveItem:
-            removeItem(w, e.item, e.a);
-            break;
-        case Op::Compact:
-            compactInventory(w);
-            break;
-        case Op::SkillGain:
-            addToSkill(w, e.skill, e.a);
-            break;
-        case Op::Quest:
-            setQuestLine(w, e.line, e.text);
-            break;
-        case Op::GoToMap:
-            cv::goToMap(w);
-            break;
-        case Op::OpenMap:
-            cv::openMap(w);
-            break;
-        case Op::ResetGameScreen:
-            cv::resetGameScreen(w);
-            break;
-        case Op::Background:
-            loadBackground(w, e.text);
-            break;
-        case Op::StartFight:
-            cv::startFight(w, e.a);
-            break;
-        case Op::TrapDamage:
-            cv::trapDamage(w);
-            break;
-        case Op::ElderCoins:
-            if (!raiseFirstStack(w, ItemId::itCoins, 100)) addItem(w, ItemId::itCoins, 100);
-            break;
-        case Op::AuntMeat:
-            if (putInFirstEmptySlot(w, ItemId::itMeat, 1)) run(w, e.yes, context);
-            break;
-        case Op::When:
-            run(w, holds(w, e.cond) ? e.yes : e.no, context);
-            break;
-        case Op::Check:
-            run(w, randomCheck(w, e.check) ? e.yes : e.no, context);
-            break;
-        case Op::Theft:
-            if (theftSucceeds(w, static_cast<Thief>(e.a))) {
-                run(w, e.yes, context);
-            } else {
-                run(w, e.no, context);
-                countCatch(w);
-            }
-            break;
-        case Op::OtherStepRules:
-            if (context.otherSteps) context.otherSteps(w);
-            break;
-        }
+    Host& game = w.game();
+    for (const Effect& effect : effects) {
+        std::visit(Each{
+                       [&](const Text& e) { game.text(w, e.where, e.n, withName(w, e.text)); },
+                       [&](const Show& e) { game.show(w, e.what, e.n, true); },
+                       [&](const Hide& e) { game.show(w, e.what, e.n, false); },
+                       [&](const Say& e) {
+                           std::array<std::string, 6> texts;
+                           for (std::size_t i = 0; i < texts.size(); ++i)
+                               texts[i] = withName(w, e.texts[i]);
+                           game.say(w, texts);
+                       },
+                       [&](const Step& e) {
+                           if (e.step) w.story.curStep = *e.step;
+                           if (e.location) w.story.curLocation = *e.location;
+                       },
+                       [&](const Set& e) { w.story.storyFlags[e.flag] = e.on ? 1 : 0; },
+                       [&](const Add& e) { game.add(w, e.item, e.count, e.placement); },
+                       [&](const Remove& e) { game.remove(w, e.item, e.count); },
+                       [&](const Compact&) { game.compact(w); },
+                       [&](const Gain& e) { game.gain(w, e.skill, e.amount); },
+                       [&](const Quest& e) { game.quest(w, e.line, e.text); },
+                       [&](const Hurt& e) { w.character.hitPoints -= e.hitPoints; },
+                       [&](const Background& e) { game.background(w, e.file); },
+                       [&](const Fight& e) { game.fight(w, e.fight); },
+                       [&](const Go& e) { game.go(w, e.place); },
+                       [&](const When& e) { run(w, holds(w, e.cond) ? e.yes : e.no, context); },
+                       [&](const Roll& e) { run(w, game.roll(w, e.check) ? e.success : e.failure, context); },
+                       [&](const CountCatch&) { game.countCatch(w); },
+                       [&](const OtherRules&) {
+                           if (context.otherSteps) context.otherSteps(w);
+                       },
+                   },
+                   effect.what);
     }
 }
 

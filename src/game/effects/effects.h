@@ -1,19 +1,24 @@
 // SPDX-FileCopyrightText: The Cindervale developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The effects that the story's scene table and the villagers' conversations are written in, and the
-// one interpreter that carries them out. Both the story and the dialogue tables are data over these;
-// neither includes the other.
+// The effects that the story's scene table and the villagers' conversations are written in, and the one
+// interpreter that carries them out over the World. What an effect does beyond the World's plain state it
+// asks of the game through the Host (host.h), which the layer above implements: the effects know no
+// subsystem, and the story and the dialogue tables, written in them, know nothing of each other.
 #pragma once
 
+#include <array>
+#include <functional>
+#include <optional>
 #include <string>
+#include <variant>
 #include <vector>
 
-#include "../character/sheet.h"
-#include "../dialogue/theft.h"
-#include "../inventory/store.h"
-#include "../story/newgame.h"
-#include "../story/questlog.h"
-#include "../story/state.h"
+#include "../vocab/checks.h"
+#include "../vocab/flags.h"
+#include "../vocab/items.h"
+#include "../vocab/places.h"
+#include "../vocab/quests.h"
+#include "../vocab/skills.h"
 
 namespace cv {
 
@@ -26,7 +31,7 @@ inline const std::string name = "\x1F";
 
 // A condition of a row or an effect.
 struct Cond {
-    enum class Kind { Always, Flag, Has, LuckAbove, TalkAbove, AllOf, AnyOf };
+    enum class Kind { Always, Flag, Has, FreeSlot, LuckAbove, TalkAbove, AllOf, AnyOf };
     Kind kind = Kind::Always;
     StoryFlag flag = StoryFlag::innerDoorShut;
     int value = 0; // the flag's value, or the figure to exceed
@@ -34,75 +39,106 @@ struct Cond {
     std::vector<Cond> parts;
 };
 
-Cond isSet(StoryFlag f);   // the flag is 1
-Cond notSet(StoryFlag f);  // the flag is 0
-Cond has(ItemId item);     // one slot holds at least one
-Cond luckAbove(int n);     // `luck` > n
-Cond talkAbove(int n);     // the sheet's "Разговор" plus `femaleReaction` > n
+Cond isSet(StoryFlag f);  // the flag is 1
+Cond notSet(StoryFlag f); // the flag is 0
+Cond has(ItemId item);    // one slot holds at least one
+Cond freeSlot();          // some slot of the store is empty
+Cond luckAbove(int n);    // `luck` > n
+Cond talkAbove(int n);    // the sheet's "Разговор" plus `femaleReaction` > n
 Cond allOf(std::vector<Cond> parts);
 Cond anyOf(std::vector<Cond> parts);
 
-enum class Op {
-    StoryText,       // a: label 1 or 2
-    RaiseSecondText, // m2 to top 80
-    Caption,         // a: choice
-    ShowChoice,      // a: choice
-    HideChoice,      // a: choice
-    ShowChoices,     // leave dialogue mode: choice panel, confirm and map buttons back
-    ShowConfirm,     // the confirm button alone
-    EnterDialogue,
-    Say,             // texts: the partner's line and the five answers
-    PartnerLine,
-    Answer,          // a: answer
-    ShowAnswer,      // a: answer
-    HideAnswer,      // a: answer
-    ShowMapButton,
-    HideMapButton,
-    Step,            // a: the step
-    Location,        // a: the location
-    SetFlag,         // flag, a: value
-    AddItem,         // item, a: count
-    RemoveItem,      // item, a: count
-    Compact,
-    SkillGain,       // skill, a: amount
-    Quest,           // line, text (empty: done)
-    GoToMap,
-    OpenMap,
-    ResetGameScreen,
-    Background,      // text: the picture file
-    StartFight,      // a: the fight
-    TrapDamage,
-    ElderCoins,      // 100 coins on the first stack of coins, or a new stack
-    AuntMeat,        // one meat into the first empty slot; `yes` runs when there was one
-    When,            // cond: `yes`, else `no`
-    Check,           // check: `yes` on success, else `no`
-    Theft,           // a: the threshold kind (Thief), `yes` on success, `no` when caught
-    OtherStepRules,  // the location's rules for "any other step", for the selected choice
-};
+// The parts of the game screen that effects write to or show and hide.
+enum class Where { Story, Choice, Answer, Partner }; // m1 / m2, c1 .. c5, a1 .. a5, the partner's line
+enum class What { Choice, Answer, MapButton, Confirm, SecondTextHigh }; // the last: m2 at top 80
+// Where an added item goes: a stack of its own as the store adds one; onto the first stack of its kind
+// (or a stack of its own where there is none); into the first empty slot.
+enum class Placement { NewStack, OnFirstStack, FirstEmptySlot };
+// The named ways the game screen goes: to the map (the village background again), to the map as it
+// is, back to a location's fresh screen, back to the choices (leaving dialogue mode), into dialogue mode.
+enum class Place { Map, MapAsIs, FreshScreen, Choices, Dialogue };
 
+struct Effect;
+using Effects = std::vector<Effect>;
+
+struct Text { // a text of the game screen: m1 / m2 (n 1, 2), a choice's caption, an answer, the line
+    Where where;
+    int n = 0;
+    std::string text;
+};
+struct Show {
+    What what;
+    int n = 0;
+};
+struct Hide {
+    What what;
+    int n = 0;
+};
+struct Say { // the partner's line and the five answers at once
+    std::array<std::string, 6> texts;
+};
+struct Step { // the step within the location, or the location the player is at now
+    std::optional<int> step, location;
+};
+struct Set {
+    StoryFlag flag;
+    bool on;
+};
+struct Add {
+    ItemId item;
+    int count;
+    Placement placement;
+};
+struct Remove {
+    ItemId item;
+    int count;
+};
+struct Compact {};
+struct Gain { // training: a skill's figure on the sheet grows
+    Skill skill;
+    int amount;
+};
+struct Quest { // a quest line written, or emptied when the quest is done
+    QuestLine line;
+    std::string text;
+};
+struct Hurt { // hit points lost, with no lower bound
+    int hitPoints;
+};
+struct Background {
+    std::string file;
+};
+struct Fight {
+    int fight;
+};
+struct Go {
+    Place place;
+};
+struct When {
+    Cond cond;
+    Effects yes, no;
+};
+struct Roll { // a roll against a named check's threshold
+    Check check;
+    Effects success, failure;
+};
+struct CountCatch {}; // the player was caught stealing
+struct OtherRules {}; // the location's rules for any other step, for the selected choice
 
 struct Effect {
-    Op op = Op::Step;
-    int a = 0;
-    std::string text;
-    std::vector<std::string> texts;
-    StoryFlag flag = StoryFlag::innerDoorShut;
-    ItemId item = ItemId::itNone;
-    Skill skill = Skill::light;
-    QuestLine line = QuestLine::z1;
-    Check check = Check::PickLock;
-    Cond cond;
-    std::vector<Effect> yes, no;
+    std::variant<Text, Show, Hide, Say, Step, Set, Add, Remove, Compact, Gain, Quest, Hurt, Background, Fight,
+                 Go, When, Roll, CountCatch, OtherRules>
+        what;
+    template <class E> Effect(E e) : what(std::move(e)) {}
 };
-using Effects = std::vector<Effect>;
 
 // Builders, named as the tables read.
 Effect storyText(int label, std::string text); // m1 / m2 := text
-Effect raiseSecondText();
+Effect raiseSecondText();                      // m2 moves up to top 80, where it stays
 Effect caption(int choice, std::string text);
 Effect showChoice(int choice);
 Effect hideChoice(int choice);
-Effect showChoices();
+Effect showChoices(); // leave dialogue mode: the choice panel, the confirm and map buttons back
 Effect showConfirm();
 Effect enterDialogue();
 // setDialogue: the partner's line and the answers; those not given are emptied.
@@ -115,10 +151,10 @@ Effect hideAnswer(int n);
 Effect showMapButton();
 Effect hideMapButton();
 Effect step(int n);
-Effect location(int loc);
+Effect location(int loc); // the player is at another location now
 Effect set(StoryFlag f);
 Effect clear(StoryFlag f);
-Effect add(ItemId item, int count = 1);
+Effect add(ItemId item, int count = 1, Placement placement = Placement::NewStack);
 Effect remove(ItemId item, int count = 1);
 Effect compact();
 Effect gain(Skill skill, int amount);
@@ -129,13 +165,21 @@ Effect openMap();
 Effect resetGameScreen();
 Effect background(std::string file);
 Effect startFight(int fight);
-Effect trapDamage();
-Effect elderCoins();
-Effect auntMeat(Effects whenGiven);
+Effect hurt(int hitPoints);
 Effect when(Cond cond, Effects yes, Effects no = {});
 Effect check(Check which, Effects success, Effects failure);
+// A theft: the roll against the partner; when caught, the caught effects and then the catch counted.
 Effect theft(Thief from, Effects success, Effects caught);
 Effect otherStepRules();
+
+// The effect as its kind, or nullptr when it is of another.
+template <class E> const E* as(const Effect& e) {
+    return std::get_if<E>(&e.what);
+}
+// The effects a condition or a roll chooses between; none for any other effect.
+std::vector<const Effects*> branchesOf(const Effect& e);
+// Calls `visit` for every effect of the list and of its branches, in order, depth first.
+void forEach(const Effects& effects, const std::function<void(const Effect&)>& visit);
 
 // Carries out the effects in order. `otherSteps` runs the location's rules for any other step.
 struct Context {

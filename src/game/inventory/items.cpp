@@ -40,11 +40,7 @@ void removeItem(World& w, ItemId id, int count) {
 }
 
 bool hasItem(const World& w, ItemId id, int count) {
-    const auto& inv = w.inventory;
-    // Stacks of the same kind are not added together.
-    for (int i = 1; i <= kSlotCount; ++i)
-        if (inv.invItem[i] == id && inv.invCount[i] >= count) return true;
-    return false;
+    return w.inventory.holds(id, count);
 }
 
 void compactInventory(World& w) {
@@ -94,13 +90,11 @@ bool raiseFirstStack(World& w, ItemId id, int count) {
 
 bool putInFirstEmptySlot(World& w, ItemId id, int count) {
     auto& inv = w.inventory;
-    for (int i = 1; i <= kSlotCount; ++i)
-        if (inv.invItem[i] == ItemId::itNone) {
-            inv.invItem[i] = id;
-            inv.invCount[i] = count;
-            return true;
-        }
-    return false;
+    const int slot = inv.firstEmptySlot();
+    if (slot == 0) return false;
+    inv.invItem[static_cast<std::size_t>(slot)] = id;
+    inv.invCount[static_cast<std::size_t>(slot)] = count;
+    return true;
 }
 
 namespace {

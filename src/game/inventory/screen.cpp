@@ -6,10 +6,8 @@
 #include <string>
 
 #include "../assets/assets.h"
-#include "../character/sheet.h"
-#include "../combat/battle.h"
-#include "../combat/weapons.h"
-#include "../story/gamescreen.h"
+#include "../effects/host.h"
+#include "../shell/shell.h"
 #include "../world.h"
 #include "items.h"
 
@@ -64,7 +62,7 @@ void emptyHand(World& w, int hand, const char* name) {
     handSlot(w, hand) = 0;
     h.name.text = name;
     h.min.text = "1";
-    h.max.text = std::to_string(derivedValue(w, screens::dDam) + 2);
+    h.max.text = std::to_string(w.createform.derivedFigure(screens::dDam) + 2);
     h.range.text = "1";
 }
 
@@ -111,9 +109,7 @@ void heal(World& w, const ItemInfo& info) {
     const int amount = info.heal.base + w.roll(0, info.heal.extra);
     if (w.story.storyFlags[StoryFlag::invFromBattle] == 1) {
         // In a fight the fight's own hit points heal, never above the fight's maximum.
-        const int hp = std::min(fightHitPoints(w) + amount, fightMaxHitPoints(w));
-        setFightHitPoints(w, hp);
-        f.hp.text = std::to_string(hp);
+        f.hp.text = std::to_string(w.game().healInFight(w, amount));
         return;
     }
     const int max = std::stoi(f.fhp.text);
@@ -138,10 +134,10 @@ namespace {
 // damage here, whatever they hold.
 void showFigures(World& w) {
     auto& inv = w.InvForm;
-    inv.fwe.text = std::to_string(derivedValue(w, screens::dMw));
+    inv.fwe.text = std::to_string(w.createform.derivedFigure(screens::dMw));
     inv.min1.text = "1";
     inv.min2.text = "1";
-    inv.max1.text = std::to_string(derivedValue(w, screens::dDam) + 2);
+    inv.max1.text = std::to_string(w.createform.derivedFigure(screens::dDam) + 2);
     inv.max2.text = inv.max1.text;
 }
 
@@ -156,15 +152,15 @@ void openInventoryFromGameScreen(World& w) {
     inv.fhp.text = std::to_string(w.character.maxHitPoints);
 }
 
-void openInventoryFromFight(World& w) {
+void openInventoryFromFight(World& w, int hitPoints, int maxHitPoints) {
     auto& inv = w.InvForm;
     showOver(inv.window, w.battle.window);
     refreshInventory(w);
     // Opened first from a fight, the screen would otherwise show blanks where its figures stand.
     showFigures(w);
     // The fight's own hit points, which a healing item used here raises.
-    inv.hp.text = std::to_string(fightHitPoints(w));
-    inv.fhp.text = std::to_string(fightMaxHitPoints(w));
+    inv.hp.text = std::to_string(hitPoints);
+    inv.fhp.text = std::to_string(maxHitPoints);
 }
 
 void showFightHitPoints(World& w, int hp) {
@@ -240,7 +236,7 @@ void equipSelected(World& w, ItemId id) {
     h.name.text = weapon.handName;
     h.min.text = std::to_string(weapon.minDamage);
     h.max.text = std::to_string(weapon.fixedMax ? weapon.maxDamageOverMelee
-                                                : derivedValue(w, screens::dDam) + weapon.maxDamageOverMelee);
+                                                : w.createform.derivedFigure(screens::dDam) + weapon.maxDamageOverMelee);
     h.range.text = std::to_string(weapon.range);
     bringToFront(w, f.mainshow);
     bringToFront(w, f.curshow);
@@ -367,7 +363,7 @@ void Image2Click(World& w) {
     if (flag == 1) {
         // Back to the fight, with the weapon now in the first hand.
         flag = 0;
-        buildActionList(w);
+        w.game().backToFight(w);
     }
 }
 

@@ -3,7 +3,7 @@
 // The inventory screen: the list of the store, the item shown, the actions, the hands and the figure.
 #pragma once
 
-#include "store.h"
+#include "../state/store.h"
 
 namespace cv {
 
@@ -16,7 +16,7 @@ void setFigurePictures(World& w, int playerSex);
 // The game screen's "Инв.": the screen with the store listed and the figures from the sheet.
 void openInventoryFromGameScreen(World& w);
 // The fight's "Инвентарь   4": the screen with the store listed and the fight's hit points.
-void openInventoryFromFight(World& w);
+void openInventoryFromFight(World& w, int hitPoints, int maxHitPoints);
 // The fight's hit points after an enemy's attack, shown here too.
 void showFightHitPoints(World& w, int hp);
 

@@ -1,10 +1,9 @@
 // SPDX-FileCopyrightText: The Cindervale developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Start-up screens: the main menu, credits, help and the font settings.
+// The application shell: the main menu, the credits, the help, the font dialog's host, and the switching of
+// the main screens.
 #include "shell.h"
 
-#include "../character/readymade.h"
-#include "../story/gamescreen.h"
 #include "../world.h"
 
 namespace cv {
@@ -12,6 +11,7 @@ namespace cv {
 void newGameClick(World& w) {
     showReadyMadeScreen(w);
     hide(w.Menuform.window);
+    // The creation screen works in creation mode again.
     w.character.characterInPlay = 0;
 }
 
@@ -28,6 +28,66 @@ void exitClick(World& w) {
     closeMainMenu(w);
 }
 
+void closeCredits(World& w) {
+    hide(w.auth.window);
+}
+
+void closeHelp(World& w) {
+    hide(w.help.window);
+}
+
+void closeFonts(World& w) {
+    hide(w.fonts.window);
+}
+
+std::optional<Font> askFont(World& w) {
+    show(w.fonts.window);
+    std::optional<Font> chosen = w.fontDialog->ask(w.fonts.fontq);
+    // The dialog has closed, whichever way (its close handler, fontqClose).
+    hide(w.fonts.window);
+    return chosen;
+}
+
+void showGameScreen(World& w) {
+    show(w.Gameform.window);
+}
+
+void hideGameScreen(World& w) {
+    hide(w.Gameform.window);
+}
+
+void enableGameScreen(World& w) {
+    w.Gameform.window.enabled = true;
+}
+
+void disableGameScreen(World& w) {
+    w.Gameform.window.enabled = false;
+}
+
+void enableCombatScreen(World& w) {
+    w.battle.window.enabled = true;
+}
+
+void disableCombatScreen(World& w) {
+    w.battle.window.enabled = false;
+}
+
+void showMap(World& w) {
+    show(w.mapform.window);
+}
+
+void hideMap(World& w) {
+    hide(w.mapform.window);
+}
+
+void showReadyMadeScreen(World& w) {
+    show(w.createf.window);
+}
+
+void hideReadyMadeScreen(World& w) {
+    hide(w.createf.window);
+}
+
 void showMainMenu(World& w) {
     show(w.Menuform.window);
 }
@@ -39,27 +99,6 @@ void showMainMenuOver(World& w, const Window& frozen) {
 void closeMainMenu(World& w) {
     hide(w.Menuform.window);
     if (w.requestQuit) w.requestQuit();
-}
-
-namespace {
-
-// The dialog has closed, whichever way.
-void fontqClose(World& w) {
-    showGameScreen(w);
-    hide(w.fonts.window);
-}
-
-} // namespace
-
-void fontMenuClick(World& w) {
-    hideGameScreen(w);
-    show(w.fonts.window);
-    const std::optional<Font> chosen = w.fontDialog->ask(w.fonts.fontq);
-    fontqClose(w);
-    if (chosen) {
-        setStoryFont(w, *chosen);
-        showGameScreen(w);
-    }
 }
 
 } // namespace cv

@@ -5,12 +5,13 @@
 #include "gamescreen.h"
 
 #include "../assets/assets.h"
-#include "../character/sheet.h"
-#include "../combat/battle.h"
-#include "../dialogue/mode.h"
+#include "../dialogue/conversations.h"
+#include "../effects/host.h"
 #include "../inventory/screen.h"
+#include "../shell/shell.h"
 #include "../world.h"
 #include "map.h"
+#include "mode.h"
 #include "questlog.h"
 #include "scene.h"
 #include "storylog.h"
@@ -41,7 +42,7 @@ void resetGameScreen(World& w) {
     auto& g = w.Gameform;
     for (auto& c : g.c)
         c.checked = false;
-    show(g.window);
+    showGameScreen(w);
     for (auto& a : g.a)
         a.visible = true;
     for (auto& c : g.c)
@@ -87,7 +88,7 @@ void mapbClick(World& w) {
 void characterClick(World& w) {
     disableGameScreen(w);
     disableCombatScreen(w);
-    showSheetWithBonusPanel(w);
+    w.game().openSheetFromGameScreen(w);
 }
 
 void veskClick(World& w) {
@@ -101,20 +102,47 @@ void inventoryClick(World& w) {
     disableGameScreen(w);
 }
 
-void showGameScreen(World& w) {
-    show(w.Gameform.window);
+void fontMenuClick(World& w) {
+    hideGameScreen(w);
+    const std::optional<Font> chosen = askFont(w);
+    showGameScreen(w);
+    if (chosen) setStoryFont(w, *chosen);
 }
 
-void hideGameScreen(World& w) {
-    hide(w.Gameform.window);
+void answerClick(World& w, int answer) {
+    // A hidden answer line takes no click; an empty one that shows still does.
+    if (!answerVisible(w, answer)) return;
+    const SettleChoices settle(w);
+    if (const TalkEntry* entry = talkEntry(w.story.curLocation, w.story.curStep, answer)) {
+        logLine(w, LogEntry::Answer, answerText(w, answer));
+        fx::run(w, entry->effects);
+    }
 }
 
-void enableGameScreen(World& w) {
-    w.Gameform.window.enabled = true;
+void answer1(World& w) {
+    answerClick(w, 1);
+}
+void answer2(World& w) {
+    answerClick(w, 2);
+}
+void answer3(World& w) {
+    answerClick(w, 3);
+}
+void answer4(World& w) {
+    answerClick(w, 4);
 }
 
-void disableGameScreen(World& w) {
-    w.Gameform.window.enabled = false;
+void expel(World& w) {
+    // The elder has had enough: the game screen freezes with the verdict standing alone, and the main menu
+    // comes up over it, where the player can reach it.
+    disableGameScreen(w);
+    setDialogue(w, {}, {}, {}, {}, {}, {});
+    setStoryText(
+        w, 1,
+        "Старейшина Тарнвель наконец осознала, что вы слишком нечестны для миссии. С позором вы были "
+        "отстранены...");
+    setStoryText(w, 2, {});
+    showMainMenuOver(w, w.Gameform.window);
 }
 
 void loadBackground(World& w, const std::string& path) {

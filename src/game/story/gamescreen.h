@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "../controls.h"
+#include "../vocab/controls.h"
 
 namespace cv {
 
@@ -20,6 +20,13 @@ void mapbClick(World& w);               // "Карта"
 void characterClick(World& w);          // "Хар."
 void veskClick(World& w);               // "Веск."
 void inventoryClick(World& w);          // "Инв."
+void fontMenuClick(World& w);           // "Окно" -> "Шрифт"
+// A click on answer line 1..4: the first conversation entry for the current location and step runs, if any.
+void answerClick(World& w, int answer);
+void answer1(World& w);
+void answer2(World& w);
+void answer3(World& w);
+void answer4(World& w);
 
 // Clears the selection, shows the screen with every answer and choice, leaves dialogue mode, disables the
 // confirm button and hides the map.
@@ -28,11 +35,8 @@ void resetGameScreen(World& w);
 // A new game's screen: the opening texts, no choices, no conversation, the map button the only way on.
 void showOpening(World& w);
 
-// The window.
-void showGameScreen(World& w);
-void hideGameScreen(World& w);
-void enableGameScreen(World& w);
-void disableGameScreen(World& w);
+// The end of a game lost by stealing: the screen frozen with the verdict alone, the main menu over it.
+void expel(World& w);
 
 // The background picture `fon`: "talk.jpg" in the village, "fon1.jpg" in the temple grove.
 void loadBackground(World& w, const std::string& path);

@@ -6,9 +6,10 @@
 #include <array>
 
 #include "../assets/assets.h"
-#include "../dialogue/mode.h"
+#include "mode.h"
 #include "../effects/effects.h"
 #include "../world.h"
+#include "../shell/shell.h"
 #include "gamescreen.h"
 
 namespace cv {
@@ -91,14 +92,6 @@ const std::array<Effects, kLocationCount + 1>& entryScenes() {
 
 const std::vector<fx::Effect>& entryScene(int location) {
     return entryScenes().at(static_cast<std::size_t>(location));
-}
-
-void showMap(World& w) {
-    show(w.mapform.window);
-}
-
-void hideMap(World& w) {
-    hide(w.mapform.window);
 }
 
 void enterLocation(World& w, int location) {

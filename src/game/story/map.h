@@ -11,9 +11,6 @@ namespace cv {
 
 struct World;
 
-void showMap(World& w);
-void hideMap(World& w);
-
 // A location picture: the location becomes the current one and its entry scene is shown.
 void enterLocation(World& w, int location); // 1 .. 15
 // The entry scene of a location, as effects (for the tables' checks).

@@ -50,7 +50,7 @@ bool randomCheck(World& w, Check check) {
 }
 
 void trapDamage(World& w) {
-    w.character.hitPoints -= 5;
+    w.character.hitPoints -= kTrapDamage;
 }
 
 } // namespace cv

@@ -3,6 +3,8 @@
 // Starting a new game, and the random checks and mishaps the scenes use.
 #pragma once
 
+#include "../vocab/checks.h"
+
 namespace cv {
 
 struct World;
@@ -11,11 +13,11 @@ struct World;
 // game screen at the opening.
 void resetStory(World& w);
 
-enum class Check { PickLock, WalkCarefully, RunOverTraps };
 int checkThreshold(const World& w, Check check);
 // Draws one roll 1..99 and compares it with the check's threshold.
 bool randomCheck(World& w, Check check);
-// A trap mishap: 5 hit points, with no lower bound.
+// What a trap mishap costs: hit points, with no lower bound.
+inline constexpr int kTrapDamage = 5;
 void trapDamage(World& w);
 
 } // namespace cv

@@ -3,6 +3,7 @@
 // The wrist computer: the quest log with one line for each of the village's five quests.
 #include "questlog.h"
 
+#include "../shell/shell.h"
 #include "../world.h"
 #include "gamescreen.h"
 

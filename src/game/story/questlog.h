@@ -5,12 +5,11 @@
 
 #include <string>
 
+#include "../vocab/quests.h"
+
 namespace cv {
 
 struct World;
-
-// The five quest lines, by their labels z1 .. z5.
-enum class QuestLine { z1 = 1, z2, z3, z4, z5 };
 
 // Shows the log with its heading hidden (the game screen's "Веск.").
 void openQuestLog(World& w);

@@ -3,6 +3,7 @@
 // The scene table of the temple Храм Порога: the grove and its guard, the entrance, the corridor, the
 // metal door, the trap hall, the small room with the chest, the inner door and the way out to the
 // guard's cave. The rows look at the choice first, then at the step.
+#include "newgame.h"
 #include "scenes.h"
 
 namespace cv {
@@ -88,7 +89,7 @@ const std::vector<SceneRow>& templeScenes() {
                    1, "Вы осторожно делаете шаг за шагом. Внезапно вы чувствуете, как плита под вашей ногой "
                       "уходит вниз. C недоумением вы отступаете назад...Заточенный шест, проносится мимо, "
                       "задев ваше плечо."),
-               storyText(2, slowEnd), trapDamage(), caption(1, "Вернуться ко входу(Ловушки останутся)"),
+               storyText(2, slowEnd), hurt(kTrapDamage), caption(1, "Вернуться ко входу(Ловушки останутся)"),
                caption(2, "Идти направо"), caption(3, "Идти налево")}),
           step(templeHallEnd), showChoices()}},
         {locTemple,
@@ -129,7 +130,7 @@ const std::vector<SceneRow>& templeScenes() {
               {storyText(
                    1, "Вы бежите к концу зала. Внезапно вы чувствуете, как что-то острое, рассекая воздух, "
                       "оцарапывает ваше плечо"),
-               storyText(2, slowEnd), trapDamage()}),
+               storyText(2, slowEnd), hurt(kTrapDamage)}),
           hallEndChoices()[0], hallEndChoices()[1], hallEndChoices()[2], step(templeHallEnd), showChoices()}},
         {locTemple,
          templeHallEnd,

@@ -4,6 +4,7 @@
 // разговор".
 #include "storylog.h"
 
+#include "../shell/shell.h"
 #include "../world.h"
 #include "gamescreen.h"
 

@@ -6,25 +6,9 @@
 #include <array>
 #include <string>
 
-namespace cv {
+#include "../vocab/traits.h"
 
-enum TraitId {
-    trNone = 0,
-    trFastMetabolism = 1,
-    trCrusher,
-    trSmall,
-    trOneHanded,
-    trPrecision,
-    trKamikaze,
-    trHeavyHand,
-    trFastShooter,
-    trGoodNatured,
-    trChemWeak,
-    trChemResistant,
-    trSexAppeal,
-    trCraftsman,
-    trTalent
-};
+namespace cv {
 
 struct CharacterRecord {
     // The seven statistics, in memory order.

@@ -4,8 +4,9 @@
 #include "mode.h"
 
 #include "../assets/assets.h"
-#include "../story/gamescreen.h"
-#include "../story/map.h"
+#include "gamescreen.h"
+#include "map.h"
+#include "../shell/shell.h"
 
 namespace cv {
 

@@ -6,7 +6,8 @@
 #include <array>
 #include <string_view>
 
-#include "../controls.h"
+#include "../../vocab/skills.h"
+#include "../screen.h"
 
 namespace cv::screens {
 
@@ -42,8 +43,7 @@ enum Derived { dHp, dFhp, dAcl, dTp, dMw, dDam, dRed, dRep, dRer, dAca, dLeh, dC
 inline constexpr std::array<std::string_view, kDerivedCount> kDerivedNames{
     "hp", "fhp", "acl", "tp", "mw", "dam", "red", "rep", "rer", "aca", "leh", "cch", "spl"};
 
-struct Createform {
-    Window window;
+struct Createform : Screen {
     Picture main;
     Edit namec, age;
     ComboBox sex;
@@ -76,17 +76,10 @@ struct Createform {
     Picture Image3;
 
     Createform();
-};
 
-// The ready-made character screen.
-struct Createf {
-    Window window;
-    Picture Image2, Image1; // background, portrait
-    Label k;
-    std::array<Label, 7> statCaption, statValue;
-    std::array<Label, 7> lineCaption, lineValue;
-    Picture Image4, Image3, Image5; // take, create, back
-    Createf();
+    // The figures the sheet shows, which the rest of the game reads.
+    int skillFigure(Skill s) const { return skill.at(static_cast<std::size_t>(s) - 1).value; }
+    int derivedFigure(Derived d) const { return derived.at(static_cast<std::size_t>(d)).value; }
 };
 
 } // namespace cv::screens

@@ -6,32 +6,9 @@
 #include <array>
 #include <string>
 
+#include "../vocab/items.h"
+
 namespace cv {
-
-// An item kind; any other value in a slot is not an item.
-enum class ItemId : int {
-    itNone = 0,
-    itKnife = 1,
-    itHealingPowder,
-    itPistol10mm,
-    itStimulant,
-    itRope,
-    itCombatKnife,
-    itSpear,
-    itFruit,
-    itHerbRoot,
-    itCoins,
-    itMeat,
-    itExplosives
-};
-
-inline constexpr int kItemKinds = 12;
-inline constexpr int kSlotCount = 20;
-
-// Whether the value names one of the twelve kinds.
-inline bool isItem(ItemId id) {
-    return static_cast<int>(id) >= 1 && static_cast<int>(id) <= kItemKinds;
-}
 
 struct InventoryStore {
     // Slots 1..20; index 0 is unused so that slot numbers read as they are spoken.
@@ -45,6 +22,20 @@ struct InventoryStore {
     int itemWeight = 0;
     // Figure pictures of the character holding a weapon, set when a character is accepted.
     std::string showSpearPic, showKnifePic, showPistolPic;
+
+    // Whether some slot holds at least `count` of the kind (stacks of a kind are not added together).
+    bool holds(ItemId id, int count = 1) const {
+        for (int i = 1; i <= kSlotCount; ++i)
+            if (invItem[static_cast<std::size_t>(i)] == id && invCount[static_cast<std::size_t>(i)] >= count)
+                return true;
+        return false;
+    }
+    // The first empty slot, or 0 when every slot is taken.
+    int firstEmptySlot() const {
+        for (int i = 1; i <= kSlotCount; ++i)
+            if (invItem[static_cast<std::size_t>(i)] == ItemId::itNone) return i;
+        return 0;
+    }
 };
 
 } // namespace cv

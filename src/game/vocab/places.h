@@ -1,10 +1,7 @@
 // SPDX-FileCopyrightText: The Cindervale developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The story state: where the player is, the step there, and the twenty-four story flags.
+// The places of the game: the fifteen locations and the named steps within those that have inner scenes.
 #pragma once
-
-#include <array>
-#include <cstdint>
 
 namespace cv {
 
@@ -28,44 +25,6 @@ enum LocationId {
 };
 inline constexpr int kLocationCount = 15;
 
-// The story flags, in their order in memory.
-enum class StoryFlag : int {
-    innerDoorShut,
-    scorpionAlive,
-    invFromBattle,
-    guardHasPowder,
-    keeperSpearGift,
-    lizardAlive,
-    corpseUnsearched,
-    dogHerbPending,
-    elderBriefingPending,
-    auntHasMeat,
-    spearLessonAvailable,
-    houseAHasFruit,
-    houseBHasKnife,
-    unarmedLessonAvailable,
-    questMeat,
-    questRat,
-    questHerbs,
-    questMessage,
-    questWellKnife,
-    dogFed,
-    ratKilled,
-    herbsDelivered,
-    messageDelivered,
-    wellKnifeRecovered,
-};
-inline constexpr int kStoryFlagCount = 24;
-
-// Twenty-four one-byte flags, read and written by name.
-struct StoryFlags {
-    std::array<std::uint8_t, kStoryFlagCount> bytes{};
-
-    std::uint8_t& operator[](StoryFlag f) { return bytes[static_cast<std::size_t>(f)]; }
-    std::uint8_t operator[](StoryFlag f) const { return bytes[static_cast<std::size_t>(f)]; }
-    bool isSet(StoryFlag f) const { return (*this)[f] == 1; }
-};
-
 // The steps of the two locations with inner scenes.
 namespace steps {
 // The hunting grounds.
@@ -87,11 +46,5 @@ inline constexpr int bridgeEntry = 1;
 // A conversation that is over: the next click on the first answer leaves.
 inline constexpr int talkOver = 10;
 } // namespace steps
-
-struct StoryState {
-    int curLocation = locNone;
-    int curStep = 0;
-    StoryFlags storyFlags;
-};
 
 } // namespace cv

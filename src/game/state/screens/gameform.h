@@ -5,7 +5,7 @@
 
 #include <array>
 
-#include "../controls.h"
+#include "../screen.h"
 
 namespace cv::screens {
 
@@ -17,8 +17,7 @@ inline constexpr const char* kOpeningText2 =
     "Через несколько минут Эрвальд приходит снова и говорит, что Старейшина хочет видеть Вас НЕМЕДЛЕННО. "
     "Что ж, делать нечего, пора идти к старухе...";
 
-struct Gameform {
-    Window window;
+struct Gameform : Screen {
     Picture fon;
     Label m1, m2;
     Panel choose;
@@ -29,6 +28,9 @@ struct Gameform {
     std::array<Label, 5> a; // a1 .. a5
     Picture pros;
     Button mapb, BitBtn2, BitBtn3, BitBtn1;
+    // The menu bar's commands: "Игра" (save and load, both disabled, and exit), "Окно" (the font),
+    // "Помощь!!!" (the help).
+    Control saveCommand, loadCommand, exitCommand, fontCommand, helpCommand;
 
     Gameform();
 };

@@ -3,9 +3,12 @@
 // Layout and opening texts of the game screen.
 #include "gameform.h"
 
+#include <string>
+
 namespace cv::screens {
 
 Gameform::Gameform() {
+    window.name = "Gameform";
     window.caption = "Cindervale : Brassmoth Post Edition";
     // Laid out for 640 x 480; the background and the side buttons reach a little further.
     window.width = 801;
@@ -52,6 +55,7 @@ Gameform::Gameform() {
 
     pros.place(16, 518, 65, 28);
     pros.hint = "Просмотреть весь разговор";
+    pros.layout = "pros";
 
     mapb.place(721, 434, 65, 20);
     mapb.caption = "Карта";
@@ -62,6 +66,32 @@ Gameform::Gameform() {
     BitBtn3.caption = "Веск.";
     BitBtn1.place(721, 491, 65, 20);
     BitBtn1.caption = "Инв.";
+
+    saveCommand.enabled = false;
+    loadCommand.enabled = false;
+
+    add(fon, "fon");
+    add(m1, "m1");
+    add(m2, "m2");
+    // The partner's line lies under the choice panel, which hides it in choice mode.
+    add(rep, "rep");
+    add(choose, "choose");
+    add(Label1, "Label1", &choose);
+    for (std::size_t i = 0; i < c.size(); ++i)
+        add(c[i], "c" + std::to_string(i + 1), &choose);
+    add(ready, "ready");
+    for (std::size_t i = 0; i < a.size(); ++i)
+        add(a[i], "a" + std::to_string(i + 1));
+    add(pros, "pros");
+    add(mapb, "mapb");
+    add(BitBtn2, "BitBtn2");
+    add(BitBtn3, "BitBtn3");
+    add(BitBtn1, "BitBtn1");
+    addCommand(saveCommand, "Игра/Сохранить");
+    addCommand(loadCommand, "Игра/Загрузить");
+    addCommand(exitCommand, "Игра/Выход").quits = true;
+    addCommand(fontCommand, "Окно/Шрифт");
+    addCommand(helpCommand, "Помощь!!!/Помощь!!!");
 }
 
 } // namespace cv::screens

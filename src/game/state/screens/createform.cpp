@@ -1,22 +1,19 @@
 // SPDX-FileCopyrightText: The Cindervale developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Layout of the character creation screen and of the ready-made character screen.
+// Layout of the character creation screen and sheet.
 #include "createform.h"
+
+#include <string>
+
+#include "layout.h"
 
 namespace cv::screens {
 
-namespace {
-
-const Font kSmallBold{"MS Sans Serif", 9, true};
-
-Label smallLabel(int left, int top, int width, std::string text, Color color = brightGreen) {
-    return makeLabel(left, top, width, 11, std::move(text), color, kSmallBold);
-}
-
-} // namespace
-
 Createform::Createform() {
+    window.name = "createform";
     window.caption = "Создание персонажа";
+    window.frame = Frame::Title;
+    window.overOthers = true;
     window.width = 800;
     window.height = 581;
 
@@ -126,54 +123,71 @@ Createform::Createform() {
     scribe.wordWrap = true;
     lb3 = smallLabel(560, 350, 70, "");
     Image3.place(600, 440, 13, 16);
-}
 
-Createf::Createf() {
-    window.caption = "Создание персонажа";
-    window.width = 480;
-    window.height = 360;
-    Image2.place(0, 0, 480, 360);
-    Image1.place(34, 36, 90, 139);
-    k.place(198, 23, 150, 18);
-    k.text = "ДемоИгрок";
-    k.font = Font{"MS Sans Serif", 15, true};
-
-    const char* statCaptions[7] = {"Сила",    "Точность", "Выносливость", "Интеллект",
-                                   "Обояние", "Ловкость", "Удача"};
-    const char* statValues[7] = {"05", "07", "05", "08", "08", "08", "06"};
-    const char* lineCaptions[7] = {"Починка",     "Ручное оружие", "Взлом",      "Очки Жизни",
-                                   "Класс брони", "Очки действия", "Повреждение"};
-    const char* lineValues[7] = {"54", "47", "55", "30", "08", "09", "01"};
-    // Rows 13 pixels apart for the statistics and about 16 for the lines beside them; each text has its row.
-    for (int i = 0; i < 7; ++i) {
-        const int statTop = 44 + i * 13;
-        statCaption[i].place(128, statTop, 87, 13);
-        statCaption[i].text = statCaptions[i];
-        statCaption[i].color = darkGreen;
-        statCaption[i].font = Font{"MS Sans Serif", 12, true};
-        statValue[i].place(219, statTop + 1, 21, 11);
-        statValue[i].text = statValues[i];
-        statValue[i].font = Font{"MS Sans Serif", 15, true};
-
-        const int lineTop = 50 + (i * 98) / 6;
-        lineCaption[i].place(244, lineTop, 91, 16);
-        lineCaption[i].text = lineCaptions[i];
-        lineCaption[i].color = darkGreen;
-        lineCaption[i].font = Font{"MS Sans Serif", 12, true};
-        lineValue[i].place(341, lineTop, 30, 16);
-        lineValue[i].text = lineValues[i];
-        lineValue[i].font = Font{"MS Sans Serif", 15, true};
+    main.layout = "createform";
+    bok1.layout = "bok1";
+    bok2.layout = "bok2";
+    bonusp.layout = "bonusp";
+    traitsp.layout = "traitsp";
+    for (int i = 0; i < kStatCount; ++i) {
+        raise[i].layout = "statup";
+        lower[i].layout = "statdown";
     }
+    for (auto& b : tagButton)
+        b.layout = "tag";
+    for (auto& b : traitButton)
+        b.layout = "trait";
+    Image2.layout = "accept";
+    Image1.layout = "cancel";
+    select.layout = "marker";
+    splus.layout = "plus";
+    smin.layout = "minus";
 
-    Image4.place(50, 238, 32, 18);
-    Image4.cursor = Cursor::Hand;
-    Image4.hint = "Взять этого персонажа";
-    Image3.place(50, 314, 32, 18);
-    Image3.hint = "Ура! Уже работает!";
-    Image3.enabled = false;
-    Image5.place(336, 314, 32, 18);
-    Image5.cursor = Cursor::Hand;
-    Image5.hint = "Отмена";
+    // In the order of their stacking: the sheet's covers lie behind until brought to the front.
+    add(main, "main");
+    add(bok1, "bok1");
+    add(bok2, "bok2");
+    add(bonusp, "bonusp");
+    add(traitsp, "traitsp");
+    add(namec, "namec");
+    add(age, "age");
+    add(sex, "sex");
+    for (std::size_t i = 0; i < kStatCount; ++i) {
+        add(glyph[i], std::string(kGlyphNames[i]));
+        add(raise[i], std::string(kRaiseNames[i])).cover = &bok2;
+        add(lower[i], std::string(kLowerNames[i])).cover = &bok2;
+    }
+    add(cpleft, "cpleft");
+    for (std::size_t i = 0; i < kDerivedCount; ++i) {
+        add(derivedCaption[i], "dc" + std::to_string(i + 1));
+        add(derived[i], std::string(kDerivedNames[i]));
+    }
+    for (std::size_t i = 0; i < status.size(); ++i)
+        add(status[i], "st" + std::to_string(i + 1));
+    for (std::size_t k = 0; k < kSkillCount; ++k) {
+        add(s[k], "s" + std::to_string(k + 1));
+        add(skill[k], std::string(kSkillValueNames[k]));
+        add(percent[k], "pc" + std::to_string(k + 1));
+        add(tagButton[k], std::string(kTagButtonNames[k])).cover = &bok1;
+    }
+    add(tleft, "tleft");
+    for (std::size_t n = 0; n < kTraitCount; ++n) {
+        add(t[n], "t" + std::to_string(n + 1));
+        add(traitButton[n], std::string(kTraitButtonNames[n])).cover = &bonusp;
+    }
+    add(Image2, "Image2");
+    add(Image1, "Image1");
+    add(kil, "kil");
+    add(kar, "kar");
+    add(bon, "bon");
+    add(lb1, "lb1");
+    add(lb2, "lb2");
+    add(select, "select");
+    add(splus, "splus");
+    add(smin, "smin");
+    add(scribe, "scribe");
+    add(lb3, "lb3");
+    add(Image3, "Image3");
 }
 
 } // namespace cv::screens

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: The Cindervale developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The character record.
-#include "record.h"
+#include "character.h"
 
 namespace cv {
 

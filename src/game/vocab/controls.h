@@ -1,13 +1,17 @@
 // SPDX-FileCopyrightText: The Cindervale developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Plain-data descriptions of on-screen controls: what the player sees and what the rules read back.
+// Plain-data controls and windows: what the player sees and what the rules read back; and how a screen
+// declares each of its controls once, for the windows and the players to find them by.
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
 namespace cv {
+
+struct World;
 
 struct Color {
     std::uint8_t r = 0, g = 255, b = 0;
@@ -65,9 +69,11 @@ struct NumberLabel : Control {
     Font font;
 };
 
-// A picture control; `picture` is the file last loaded into it, relative to the asset root.
+// A picture control; `picture` is the file last loaded into it, relative to the asset root, and `layout`
+// the fixed picture of the layout it shows until one is.
 struct Picture : Control {
     std::string picture;
+    std::string layout;
 };
 
 struct Button : Control {
@@ -113,9 +119,21 @@ struct Timer {
     std::int64_t startedAt = 0; // when its due time was set: ticks due together run in that order
 };
 
+using Handler = std::function<void(World&)>;
+
+// What a window's frame carries: nothing (a borderless screen), a title bar with its caption alone, or a
+// title bar with a close box as well.
+enum class Frame { None, Title, TitleClose };
+
 // State of a whole window.
 struct Window {
+    std::string name; // as the program and play scripts know the window
     std::string caption;
+    Frame frame = Frame::None;
+    // Shown over the screen it serves rather than as a screen of its own; a desktop keeps it above that.
+    bool overOthers = false;
+    // What closing the window by its frame does (the binding gives it); nothing when empty.
+    Handler close;
     bool visible = false;
     bool enabled = true;
     int width = 0, height = 0; // client area
@@ -124,6 +142,24 @@ struct Window {
     // The screen this window serves while it is shown (the one it disables or opens over), or nullptr
     // for a screen of its own; a desktop keeps the window above its owner.
     const Window* owner = nullptr;
+};
+
+// The kinds of control a screen declares; the windows build each as its kind says.
+enum class Kind { Label, Number, Picture, Button, Radio, Panel, Edit, Combo, List, Log, Command };
+
+// One control of a screen, declared once: its name (the widget's, and a play script's WINDOW.CONTROL), its
+// kind and its model, the panel it lies in and a cover that may lie over it. The binding gives it what a
+// player's input on it runs: a click (or the command of a menu), the pick of a list's line, typing.
+struct ControlEntry {
+    std::string name;
+    Kind kind;
+    Control* control;
+    const Control* panel = nullptr;
+    const Control* cover = nullptr;
+    Handler click;
+    std::function<void(World&, int)> pick;
+    std::function<void(World&, const std::string&)> type;
+    bool quits = false; // the input ends the program
 };
 
 } // namespace cv

@@ -1,35 +1,11 @@
 // SPDX-FileCopyrightText: The Cindervale developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Layout and texts of the main menu, the credits and the help.
-#include "menuform.h"
+// The help's texts: about the game, about playing it, and its keys.
+#include "help.h"
+
+#include <utility>
 
 namespace cv::screens {
-
-Menuform::Menuform() {
-    window.caption = "Cindervale: Brassmoth Post Edition";
-    window.width = 432;
-    window.height = 425;
-    window.visible = true;
-    const int left = 96;
-    BitBtn6.place(left, 200, 241, 24);
-    BitBtn6.caption = "Новая игра";
-    BitBtn4.place(left, 236, 241, 24);
-    BitBtn4.caption = "Авторы";
-    BitBtn1.place(left, 272, 241, 24);
-    BitBtn1.caption = "Помощь";
-    BitBtn3.place(left, 308, 241, 24);
-    BitBtn3.caption = "Выход";
-}
-
-Auth::Auth() {
-    window.caption = "Авторы";
-    window.width = 267;
-    window.height = 40;
-    Label1.place(0, 0, 267, 40);
-    Label1.wordWrap = true;
-    Label1.font = Font{"MS Sans Serif", 15, true};
-    Label1.text = "Графика: Мирела Ковш. Всё остальное: Тимофей Латунин.";
-}
 
 namespace {
 
@@ -59,7 +35,10 @@ void addKeys(Help& h) {
 } // namespace
 
 Help::Help() {
+    window.name = "help";
     window.caption = "Помощь";
+    window.frame = Frame::TitleClose;
+    window.overOthers = true;
     window.width = 800;
     window.height = 600;
     const Font bold{"MS Sans Serif", 15, true};
@@ -103,12 +82,10 @@ Help::Help() {
         "очков действия между вами и противником; от него же зависит, достанет ли оружие. Так как драться "
         "приходится с одним противником, координата всего одна.";
     addKeys(*this);
-}
-
-Fonts::Fonts() {
-    window.caption = "fonts";
-    window.width = 200;
-    window.height = 100;
+    for (auto [label, name] : {std::pair{&ca, "ca"}, {&heading1, "Label1"}, {&Memo1, "Memo1"},
+                               {&heading2, "Label2"}, {&Memo2, "Memo2"}, {&heading3, "Label3"},
+                               {&Memo3, "Memo3"}})
+        add(*label, name);
 }
 
 } // namespace cv::screens
