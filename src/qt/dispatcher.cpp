@@ -20,14 +20,4 @@ void Dispatcher::run(const std::function<void(World&)>& handler) {
     if (afterRun && depth_ == 0) afterRun();
 }
 
-const PlayerInput* Dispatcher::input(const std::string& address) {
-    if (inputs_.empty()) {
-        inputs_ = playerInputs(world_);
-        for (std::size_t i = 0; i < inputs_.size(); ++i)
-            inputAt_.emplace(inputs_[i].address, i);
-    }
-    const auto at = inputAt_.find(address);
-    return at == inputAt_.end() ? nullptr : &inputs_[at->second];
-}
-
 } // namespace cv::qt

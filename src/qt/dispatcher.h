@@ -5,11 +5,6 @@
 
 #include <QString>
 #include <functional>
-#include <string>
-#include <unordered_map>
-#include <vector>
-
-#include "game/inputs.h"
 #include "game/world.h"
 
 class QWidget;
@@ -36,9 +31,6 @@ class Dispatcher {
     std::function<void()> sync;
     bool busy() const { return depth_ > 0; }
     World& world() { return world_; }
-    // The player's input at `address` in the game's list, whose handler the window runs: WINDOW.CONTROL,
-    // or "Gameform MENU/COMMAND" (for a list, the input of its first line); nullptr where there is none.
-    const PlayerInput* input(const std::string& address);
     // Called after every handler, once the windows are redrawn (the program's clock listens here).
     std::function<void()> afterRun;
     // Called before a handler that is not nested in another one.
@@ -51,8 +43,6 @@ class Dispatcher {
   private:
     World& world_;
     MessageSink& messages_;
-    std::vector<PlayerInput> inputs_; // made when a window first asks
-    std::unordered_map<std::string, std::size_t> inputAt_; // the first input at each address
     int depth_ = 0;
 };
 

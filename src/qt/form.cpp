@@ -1,120 +1,44 @@
 // SPDX-FileCopyrightText: The Cindervale developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Base of every screen's window: builds controls from the core's models and copies the models onto them.
+// Base of every screen's window: its frame, its controls built from its screen's declaration, its redraw,
+// and how it sits on the desktop.
 #include "form.h"
 
-#include <QAction>
-#include <QApplication>
 #include <QCloseEvent>
-#include <QComboBox>
-#include <QFrame>
 #include <QGuiApplication>
 #include <QKeyEvent>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QScreen>
 #include <QPainter>
-#include <QSignalBlocker>
+#include <QScreen>
 #include <QTimer>
 #include <QWindow>
 #include <algorithm>
 
 #include "accessible.h"
+#include "inputgate.h"
 #include "look.h"
-#include "pictureloader.h"
 
 namespace cv::qt {
 
-namespace {
-
-Qt::CursorShape toShape(Cursor c) {
-    switch (c) {
-    case Cursor::Hand:
-        return Qt::PointingHandCursor;
-    case Cursor::Cross:
-        return Qt::CrossCursor;
-    default:
-        return Qt::ArrowCursor;
-    }
-}
-
-void setTextColor(QWidget* w, const Color& c) {
-    QPalette p = w->palette();
-    p.setColor(QPalette::WindowText, toQColor(c));
-    p.setColor(QPalette::Text, toQColor(c));
-    // The style sheet names no colour for texts, so the palette's holds.
-    w->setPalette(p);
-}
-
-// Drops the player's input to a window the game has disabled, before any widget of it sees the input.
-class InputGate : public QObject {
-  public:
-    bool eventFilter(QObject* o, QEvent* e) override {
-        switch (e->type()) {
-        case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonRelease:
-        case QEvent::MouseButtonDblClick:
-        case QEvent::Wheel:
-        case QEvent::KeyPress:
-        case QEvent::KeyRelease:
-        case QEvent::ShortcutOverride:
-        case QEvent::ContextMenu:
-        case QEvent::ToolTip:
-        case QEvent::HoverEnter:
-        case QEvent::HoverMove:
-            break;
-        case QEvent::WindowStateChange:
-            keepUp(o);
-            return false;
-        default:
-            return false;
-        }
-        auto* w = qobject_cast<QWidget*>(o);
-        if (!w) return false;
-        auto* form = qobject_cast<Form*>(w->window());
-        if (!form || form->takesInput()) return false;
-        if (e->type() == QEvent::MouseButtonPress || e->type() == QEvent::KeyPress) form->inputBlocked();
-        return true;
-    }
-
-  private:
-    // The game's dialogs (the font dialog, a message box) are waited on as its screens are: minimised by
-    // the desktop, they come straight back. The screens see to themselves.
-    static void keepUp(QObject* o) {
-        auto* w = qobject_cast<QWidget*>(o);
-        if (!w || !w->isWindow() || qobject_cast<Form*>(w) || !w->isMinimized()) return;
-        QTimer::singleShot(0, w, [w] {
-            if (w->isVisible() && w->isMinimized()) w->showNormal();
-        });
-    }
-};
-
-void installInputGate() {
-    static InputGate* gate = nullptr;
-    if (gate) return;
-    gate = new InputGate;
-    qApp->installEventFilter(gate);
-}
-
-} // namespace
-
-Form::Form(Dispatcher& dispatcher, PictureLoader& pictures, Window& model, const QString& name, Role role,
-           Frame frame, Placement placement, const QString& captionPicture)
-    : QMainWindow(nullptr, (role == Role::Secondary ? Qt::Dialog : Qt::Window) | Qt::FramelessWindowHint),
-      dispatcher_(dispatcher), pictures_(pictures), model_(model), placement_(placement), frame_(frame) {
+Form::Form(Dispatcher& dispatcher, PictureLoader& pictures, Screen& screen, Placement placement,
+           const QString& captionPicture)
+    : QMainWindow(nullptr, (screen.window.overOthers ? Qt::Dialog : Qt::Window) | Qt::FramelessWindowHint),
+      dispatcher_(dispatcher), pictures_(pictures), screen_(screen), model_(screen.window),
+      placement_(placement) {
     installInputGate();
     installAccessibility();
+    const QString name = QString::fromStdString(model_.name);
     setObjectName(name);
-    setWindowTitle(QString::fromStdString(model.caption));
-    // A framed window: the title bar, and a one-pixel green border round it all.
-    const int border = frame == Frame::None ? 0 : 1;
-    if (frame != Frame::None) {
-        setMenuWidget(new TitleBar(this, frame == Frame::TitleClose, captionPicture));
+    setWindowTitle(QString::fromStdString(model_.caption));
+    // A framed window: the game's own title bar, and a one-pixel green border round it all. A window
+    // manager's title bar would add minimise and maximise boxes that do nothing for a fixed screen, or
+    // hide a screen the game waits on.
+    const bool framed = model_.frame != Frame::None;
+    const int border = framed ? 1 : 0;
+    if (framed) {
+        setMenuWidget(new TitleBar(this, model_.frame == Frame::TitleClose, captionPicture));
         setContentsMargins(border, border, border, border);
     }
-    const QSize framed(model.width + 2 * border,
-                       model.height + 2 * border + (frame == Frame::None ? 0 : TitleBar::kHeight));
+    const QSize size(model_.width + 2 * border, model_.height + 2 * border + (framed ? TitleBar::kHeight : 0));
     // Hints show over any window of the game, not only the active one.
     setAttribute(Qt::WA_AlwaysShowToolTips);
     if (placement == Placement::MaximizedCentred) {
@@ -122,26 +46,62 @@ Form::Form(Dispatcher& dispatcher, PictureLoader& pictures, Window& model, const
         holder_ = new QWidget(this);
         holder_->setObjectName(name + "_holder");
         setCentralWidget(holder_);
-        holder_->setMinimumSize(model.width, model.height);
+        holder_->setMinimumSize(model_.width, model_.height);
         canvas_ = new QWidget(holder_);
-        canvas_->setFixedSize(model.width, model.height);
+        canvas_->setFixedSize(model_.width, model_.height);
     } else {
         canvas_ = new QWidget(this);
         setCentralWidget(canvas_);
     }
     canvas_->setObjectName(name + "_canvas");
     if (placement == Placement::Centred) {
-        canvas_->setFixedSize(model.width, model.height);
-        setFixedSize(framed);
+        canvas_->setFixedSize(model_.width, model_.height);
+        setFixedSize(size);
     } else if (placement == Placement::Maximized) {
         // A maximized window fills the desktop, and never less than its layout.
-        canvas_->setMinimumSize(model.width, model.height);
+        canvas_->setMinimumSize(model_.width, model_.height);
     }
+}
+
+void Form::build(const Maker& make) {
+    for (const ControlEntry& e : screen_.controls) {
+        QWidget* parent = e.panel ? widget(*e.panel) : canvas_;
+        if (e.kind == Kind::Command) {
+            addCommand(e);
+            continue;
+        }
+        QWidget* w = make ? make(e, parent) : nullptr;
+        if (!w) {
+            w = makeWidget(e, parent);
+        } else {
+            track(w, *e.control);
+            wire(w, e);
+        }
+        w->setObjectName(QString::fromStdString(e.name));
+        widgets_[e.control] = w;
+    }
+}
+
+QWidget* Form::widget(const Control& c) const {
+    const auto at = widgets_.find(&c);
+    return at == widgets_.end() ? nullptr : at->second;
+}
+
+void Form::run(const Control& c) {
+    handle(screen_.entry(c).click);
+}
+
+Backdrop* Form::backdrop(const QString& layoutPicture, const QRect& where) {
+    auto* b = new Backdrop(canvas_, layoutImage(layoutPicture));
+    b->setObjectName("Image1");
+    b->setGeometry(where);
+    b->lower();
+    return b;
 }
 
 void Form::paintEvent(QPaintEvent* e) {
     QMainWindow::paintEvent(e);
-    if (frame_ == Frame::None) return;
+    if (model_.frame == Frame::None) return;
     QPainter p(this);
     p.setPen(QColor(0, 255, 0));
     p.drawRect(rect().adjusted(0, 0, -1, -1));
@@ -181,331 +141,14 @@ void Form::resizeEvent(QResizeEvent* e) {
     layOut();
 }
 
-void Form::track(QWidget* w, Control& m) {
-    w->setGeometry(m.left, m.top, m.width, m.height);
-    stacked_.push_back({w, &m});
-}
-
-void Form::syncControl(QWidget* w, const Control& m) {
-    if (!ownsGeometry_ && w->geometry() != QRect(m.left, m.top, m.width, m.height))
-        w->setGeometry(m.left, m.top, m.width, m.height);
-    if (w->isHidden() == m.visible) w->setVisible(m.visible);
-    // The control's own flag, whatever its window's state.
-    if (w->testAttribute(Qt::WA_ForceDisabled) == m.enabled) w->setEnabled(m.enabled);
-    // Hints and texts are compared as the model holds them, to spare a conversion at every redraw.
-    std::string& hintSeen = hints_[w];
-    if (hintSeen != m.hint || (m.hint.empty() && !w->toolTip().isEmpty())) {
-        hintSeen = m.hint;
-        w->setToolTip(QString::fromStdString(m.hint));
-        // A picture has no caption: screen readers name it by its hint.
-        if (qobject_cast<PictureView*>(w)) w->setAccessibleName(w->toolTip());
-    }
-    if (w->cursor().shape() != toShape(m.cursor)) w->setCursor(toShape(m.cursor));
-}
-
-namespace {
-
-// Whether a one-line text drawn in `font`, centred on the label's height, is drawn whole inside it.
-bool inkFits(const QLabel* w, const QString& text, const QFont& font) {
-    const QFontMetrics fm(font);
-    const QRect box = w->contentsRect();
-    // Most texts fit by their line alone; only a tight one needs its glyphs measured.
-    if (fm.horizontalAdvance(text) <= box.width() && fm.ascent() + fm.descent() <= box.height()) return true;
-    const int baseline =
-        w->contentsRect().top() + (w->contentsRect().height() - fm.ascent() - fm.descent()) / 2 + fm.ascent();
-    const QRect ink = fm.tightBoundingRect(text).translated(w->contentsRect().left(), baseline);
-    return box.contains(ink);
-}
-
-} // namespace
-
-int largestFittingSize(int size, const std::function<bool(int)>& fits) {
-    if (size <= 7 || fits(size)) return size;
-    // `above` does not fit; `below` fits, or is 7, which is taken when nothing larger fits. A text takes
-    // more room the larger its font, so the interval between them can be halved.
-    int below = 7, above = size;
-    while (above - below > 1) {
-        const int middle = below + (above - below) / 2;
-        (fits(middle) ? below : above) = middle;
-    }
-    return below;
-}
-
-namespace {
-
-// The layout's fonts are those of another system; the faces standing in for them here draw larger. A
-// text is drawn at its layout size, or at the largest smaller size that keeps it inside its label (a
-// wrapped one within the label's height), so that no text runs into its neighbour or is cut off.
-QFont fittedFont(const QLabel* w, const QString& text, QFont font) {
-    if (text.isEmpty()) return font;
-    const QRect box = w->contentsRect();
-    auto at = [font](int size) {
-        QFont f = font;
-        f.setPixelSize(size);
-        return f;
-    };
-    if (w->wordWrap()) {
-        // A wrapped text keeps to the lines its label has room for.
-        font.setPixelSize(largestFittingSize(font.pixelSize(), [&](int size) {
-            return QFontMetrics(at(size))
-                       .boundingRect(QRect(0, 0, box.width(), 100000), Qt::TextWordWrap, text)
-                       .height() <= box.height();
-        }));
-        return font;
-    }
-    font.setPixelSize(
-        largestFittingSize(font.pixelSize(), [&](int size) { return inkFits(w, text, at(size)); }));
-    return font;
-}
-
-// Text, font and colour of a label, touched only when they change.
-void syncText(QLabel* w, const QString& text, const Font& font, const Color& color) {
-    if (w->text() != text) {
-        w->setText(text);
-        // The story's texts, the partner's line and the fight's message are announced as they come.
-        if (w->property("announce").toBool() && !text.isEmpty()) announce(w);
-    }
-    // The fitting is measured again only when the text, the font or the label's size changes.
-    const QString key = text + '|' + QString::fromStdString(font.family) + '|' +
-                        QString::number(font.pixelSize) + (font.bold ? "b|" : "|") +
-                        QString::number(w->contentsRect().width()) + 'x' +
-                        QString::number(w->contentsRect().height()) +
-                        (w->wordWrap() ? "w" : "");
-    if (w->property("fitKey").toString() != key) {
-        w->setProperty("fitKey", key);
-        const QFont f = fittedFont(w, text, toQFont(font));
-        if (w->font() != f) w->setFont(f);
-    }
-    // Bright green is the palette's own; other colours are set on the label.
-    const QString colour = toQColor(color).name();
-    const QVariant before = w->property("color");
-    if ((before.isValid() || !(color == brightGreen)) && before.toString() != colour) {
-        w->setProperty("color", colour);
-        setTextColor(w, color);
-    }
-}
-
-} // namespace
-
-ClickLabel* Form::newLabel(Control& m, const QString& name, QWidget* parent) {
-    auto* w = new ClickLabel(parent ? parent : canvas_);
-    w->setObjectName(name);
-    w->setTextFormat(Qt::PlainText);
-    w->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    // A text without a click action lets clicks through to what lies beneath, as painted text does.
-    w->setAttribute(Qt::WA_TransparentForMouseEvents);
-    track(w, m);
-    return w;
-}
-
-ClickLabel* Form::label(Label& m, const QString& name, QWidget* parent) {
-    ClickLabel* w = newLabel(m, name, parent);
-    struct Seen {
-        std::string text;
-        Font font;
-        Color color;
-        QSize size;
-    };
-    syncs_.push_back([this, w, &m, seen = Seen{"\x01", {}, {}, {}}]() mutable {
-        syncControl(w, m);
-        if (w->wordWrap() != m.wordWrap) {
-            w->setWordWrap(m.wordWrap);
-            // Wrapped texts read from the top; a single line sits in the middle of its row.
-            w->setAlignment(Qt::AlignLeft | (m.wordWrap ? Qt::AlignTop : Qt::AlignVCenter));
-        }
-        if (seen.text != m.text || !(seen.font == m.font) || !(seen.color == m.color) ||
-            seen.size != w->contentsRect().size()) {
-            seen = {m.text, m.font, m.color, w->contentsRect().size()};
-            syncText(w, QString::fromStdString(m.text), m.font, m.color);
-        }
-    });
-    return w;
-}
-
-ClickLabel* Form::valueLabel(NumberLabel& m, const QString& name, QWidget* parent) {
-    ClickLabel* w = newLabel(m, name, parent);
-    syncs_.push_back([this, w, &m] {
-        syncControl(w, m);
-        syncText(w, QString::number(m.value), m.font, m.color);
-    });
-    return w;
-}
-
-PictureView* Form::picture(Picture& m, const QString& name, const QString& layoutPicture, QWidget* parent) {
-    auto* w = new PictureView(parent ? parent : canvas_);
-    w->setObjectName(name);
-    track(w, m);
-    if (!layoutPicture.isEmpty()) w->setPixmap(layoutPixmap(layoutPicture));
-    syncs_.push_back([this, w, &m] {
-        syncControl(w, m);
-        const QString file = QString::fromStdString(m.picture);
-        if (w->file() != file) {
-            const QImage image = pictures_.image(m.picture);
-            if (!image.isNull()) w->showImage(image, file);
-        }
-    });
-    return w;
-}
-
-QPushButton* Form::button(Button& m, const QString& name, QWidget* parent) {
-    auto* w = new QPushButton(parent ? parent : canvas_);
-    w->setObjectName(name);
-    w->setFocusPolicy(Qt::NoFocus);
-    track(w, m);
-    syncs_.push_back([this, w, &m] {
-        syncControl(w, m);
-        const QString text = QString::fromStdString(m.caption);
-        if (w->text() != text) {
-            w->setText(text);
-            // A caption wider than its button is drawn smaller, as a label's is.
-            QFont f = w->font();
-            f.setBold(true);
-            if (f.pixelSize() <= 0) f.setPixelSize(12);
-            f.setPixelSize(largestFittingSize(f.pixelSize(), [&](int size) {
-                QFont sized = f;
-                sized.setPixelSize(size);
-                return QFontMetrics(sized).horizontalAdvance(text) + 12 <= w->width();
-            }));
-            w->setFont(f);
-        }
-    });
-    return w;
-}
-
-PaintedButton* Form::paintedButton(Button& m, const QString& name, const QString& lit,
-                                   const QString& pressed) {
-    auto* w = new PaintedButton(canvas_, lit, pressed);
-    w->setObjectName(name);
-    w->setFocusPolicy(Qt::StrongFocus);
-    track(w, m);
-    syncs_.push_back([this, w, &m] {
-        syncControl(w, m);
-        const QString text = QString::fromStdString(m.caption);
-        if (w->text() != text) w->setText(text);
-    });
-    return w;
-}
-
-Backdrop* Form::backdrop(const QString& layoutPicture, const QRect& where) {
-    auto* b = new Backdrop(canvas_, layoutImage(layoutPicture));
-    b->setObjectName("Image1");
-    b->setGeometry(where);
-    b->lower();
-    return b;
-}
-
-QRadioButton* Form::radio(RadioButton& m, const QString& name, QWidget* parent) {
-    auto* w = new QRadioButton(parent ? parent : canvas_);
-    w->setObjectName(name);
-    // The core keeps the group: one selected at most, and none after a reset.
-    w->setAutoExclusive(false);
-    w->setFocusPolicy(Qt::NoFocus);
-    track(w, m);
-    syncs_.push_back([this, w, &m] {
-        syncControl(w, m);
-        const QString text = QString::fromStdString(m.caption);
-        if (w->text() != text) w->setText(text);
-        if (w->isChecked() != m.checked) w->setChecked(m.checked);
-    });
-    return w;
-}
-
-QLineEdit* Form::edit(Edit& m, const QString& name, QWidget* parent) {
-    auto* w = new QLineEdit(parent ? parent : canvas_);
-    w->setObjectName(name);
-    track(w, m);
-    connect(w, &QLineEdit::textEdited, this,
-            [this, &m](const QString& text) { handle([&m, text](World&) { m.text = text.toStdString(); }); });
-    syncs_.push_back([this, w, &m] {
-        syncControl(w, m);
-        const QString text = QString::fromStdString(m.text);
-        if (w->text() != text) w->setText(text);
-        w->setReadOnly(m.readOnly);
-    });
-    return w;
-}
-
-QComboBox* Form::combo(ComboBox& m, const QString& name, QWidget* parent) {
-    auto* w = new QComboBox(parent ? parent : canvas_);
-    w->setObjectName(name);
-    w->setEditable(true);
-    w->setInsertPolicy(QComboBox::NoInsert);
-    track(w, m);
-    for (const auto& item : m.items)
-        w->addItem(QString::fromStdString(item));
-    w->setCurrentIndex(-1);
-    w->setEditText(QString::fromStdString(m.text));
-    connect(w, &QComboBox::currentTextChanged, this, [this, &m](const QString& text) {
-        if (text.toStdString() != m.text) handle([&m, text](World&) { m.text = text.toStdString(); });
-    });
-    syncs_.push_back([this, w, &m] {
-        syncControl(w, m);
-        const QString text = QString::fromStdString(m.text);
-        if (w->currentText() != text) w->setEditText(text);
-    });
-    return w;
-}
-
-QFrame* Form::panel(Panel& m, const QString& name, QWidget* parent) {
-    auto* w = new QFrame(parent ? parent : canvas_);
-    w->setObjectName(name);
-    track(w, m);
-    syncs_.push_back([this, w, &m] { syncControl(w, m); });
-    return w;
-}
-
-GameList* Form::list(ListBox& m, const QString& name) {
-    auto* w = new GameList(canvas_);
-    w->setObjectName(name);
-    w->setSelectionMode(QAbstractItemView::SingleSelection);
-    w->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    track(w, m);
-    const std::string address = (objectName() + '.' + name).toStdString();
-    const PlayerInput* in = dispatcher_.input(address);
-    if (!in || !in->pick) qFatal("The game has no list %s", address.c_str());
-    connect(w, &GameList::picked, this,
-            [this, pick = in->pick](int row) { handle([pick, row](World& world) { pick(world, row); }); });
-    w->setUniformItemSizes(true);
-    syncs_.push_back([this, w, &m] {
-        syncControl(w, m);
-        QStringList items;
-        for (const auto& item : m.items)
-            items << QString::fromStdString(item);
-        w->showLines(items, m.selected < static_cast<int>(items.size()) ? m.selected : -1);
-    });
-    return w;
-}
-
-std::function<void(World&)> Form::inputHandler(const std::string& address) {
-    const PlayerInput* in = dispatcher_.input(address);
-    if (!in) qFatal("The game has no input %s", address.c_str());
-    return [run = in->run](World& w) { run(w, {}); };
-}
-
-std::function<void(World&)> Form::clickHandler(const QString& control) {
-    return inputHandler((objectName() + '.' + control).toStdString());
-}
-
-void Form::onClick(ClickLabel* w) {
-    w->setAttribute(Qt::WA_TransparentForMouseEvents, false);
-    connect(w, &ClickLabel::clicked, this, [this, h = clickHandler(w->objectName())] { handle(h); });
-}
-
-void Form::onClick(QAbstractButton* w) {
-    connect(w, &QAbstractButton::clicked, this, [this, h = clickHandler(w->objectName())] { handle(h); });
-}
-
-void Form::onMenu(QAction* action, const QString& path) {
-    const auto h = inputHandler((objectName() + ' ' + path).toStdString());
-    connect(action, &QAction::triggered, this, [this, h] { handle(h); });
-}
-
 void Form::sync() {
+    beforeSync();
     for (auto& s : syncs_)
         s();
     if (ownsGeometry_) layOut();
 
-    // Stacking among siblings: creation order, then the order in which controls were brought to the front.
+    // Stacking among siblings: the screen's order, then the order in which controls were brought to the
+    // front.
     std::stable_sort(stacked_.begin(), stacked_.end(),
                      [](const Stacked& a, const Stacked& b) { return a.model->z < b.model->z; });
     std::vector<QWidget*> order;
@@ -570,12 +213,10 @@ void Form::keyPressEvent(QKeyEvent* e) {
 }
 
 void Form::closeEvent(QCloseEvent* e) {
+    // Closing by the frame does what the screen says; a screen that says nothing stays, so that no screen
+    // the game waits on can vanish.
     e->ignore();
-    handle([this](World& w) { closeRequested(w); });
-}
-
-void Form::closeRequested(World&) {
-    if (frame_ == Frame::TitleClose) cv::hide(model_);
+    handle(model_.close);
 }
 
 } // namespace cv::qt

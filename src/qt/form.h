@@ -1,6 +1,8 @@
 // SPDX-FileCopyrightText: The Cindervale developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Base of every screen's window: builds controls from the core's models and copies the models onto them.
+// Base of every screen's window: builds a widget for each control its screen declares, names it after the
+// control and wires it to the control's input, copies the models onto the widgets, and sits on the desktop
+// as its screen has it.
 #pragma once
 
 #include <QMainWindow>
@@ -9,46 +11,24 @@
 #include <unordered_map>
 #include <vector>
 
-#include <QPushButton>
-#include <QRadioButton>
-
 #include "dispatcher.h"
-#include "game/state/screens/createform.h"
+#include "game/state/screen.h"
 #include "widgets.h"
-
-class QAction;
-class QLineEdit;
-class QComboBox;
-class QFrame;
 
 namespace cv::qt {
 
 class PictureLoader;
 
-// The size a text is drawn at: `size` where it fits, else the largest smaller size that fits, and never
-// below 7 pixels (7 when nothing larger fits), found by halving.
-int largestFittingSize(int size, const std::function<bool(int)>& fits);
-
 // How a window sits on the desktop: centred at its layout's size; maximized with its layout centred on
 // black; maximized with its controls laid out over the width it has.
 enum class Placement { Centred, MaximizedCentred, Maximized };
-
-// What a window's frame carries, as its screen has it: nothing (a borderless screen), a title bar with its
-// caption alone, or a title bar with a close box as well. The game draws its title bars itself: a window
-// manager's own would add minimise and maximise boxes that do nothing for a fixed screen, or hide a screen
-// the game waits on.
-enum class Frame { None, Title, TitleClose };
-
-// A screen of its own, or a window shown over the screen it serves: for the desktop, a dialog of that
-// screen's, which it keeps above the screen whatever is clicked.
-enum class Role { Screen, Secondary };
 
 class Form : public QMainWindow {
     Q_OBJECT
   public:
     // `captionPicture` names a layout picture with the title bar's caption painted in (the main menu's).
-    Form(Dispatcher& dispatcher, PictureLoader& pictures, Window& model, const QString& name, Role role,
-         Frame frame, Placement placement = Placement::Centred, const QString& captionPicture = {});
+    Form(Dispatcher& dispatcher, PictureLoader& pictures, Screen& screen, Placement placement = Placement::Centred,
+         const QString& captionPicture = {});
 
     // Copies the window's model and every control's model onto the widgets.
     void sync();
@@ -60,91 +40,88 @@ class Form : public QMainWindow {
     void inputBlocked();
     const Window& model() const { return model_; }
     QWidget* canvas() const { return canvas_; }
+    // The widget of a control of the window's screen; nullptr for one it lacks.
+    QWidget* widget(const Control& c) const;
 
   protected:
-    // Builders: each makes the widget named after its control, places it and keeps it in step with the model.
-    ClickLabel* label(Label& m, const QString& name, QWidget* parent = nullptr);
-    ClickLabel* valueLabel(NumberLabel& m, const QString& name, QWidget* parent = nullptr);
-    // A picture control; `layoutPicture` is a fixed picture of the layout shown until a file is loaded.
-    PictureView* picture(Picture& m, const QString& name, const QString& layoutPicture = {},
-                         QWidget* parent = nullptr);
-    QPushButton* button(Button& m, const QString& name, QWidget* parent = nullptr);
-    // A button whose looks are parts of the layout pictures `lit` and `pressed` (see PaintedButton).
-    PaintedButton* paintedButton(Button& m, const QString& name, const QString& lit, const QString& pressed);
+    // Builds the widget of every control the screen declares, in the order the screen lays them out, each
+    // named after its control and wired to its input. `make` gives a control a widget of the window's own
+    // kind where it returns one (the main menu's painted buttons, the story log's text).
+    using Maker = std::function<QWidget*(const ControlEntry& entry, QWidget* parent)>;
+    void build(const Maker& make = {});
+    template <class W> W* widgetAs(const Control& c) const { return static_cast<W*>(widget(c)); }
+    // Does what the player's input on the control does (a key standing for a click).
+    void run(const Control& c);
+    // Runs a game handler through the dispatcher; a window that takes no input runs none.
+    void handle(const Handler& handler) {
+        if (takesInput() && handler) dispatcher_.run(handler);
+    }
     // A fixed picture of the layout filling `where`, behind the controls.
     Backdrop* backdrop(const QString& layoutPicture, const QRect& where);
-    QRadioButton* radio(RadioButton& m, const QString& name, QWidget* parent = nullptr);
-    QLineEdit* edit(Edit& m, const QString& name, QWidget* parent = nullptr);
-    QComboBox* combo(ComboBox& m, const QString& name, QWidget* parent = nullptr);
-    QFrame* panel(Panel& m, const QString& name, QWidget* parent = nullptr);
-    // A list box whose lines run its handler with the line the player picked.
-    GameList* list(ListBox& m, const QString& name);
-
-    // Runs a game handler through the dispatcher; a window that takes no input runs none.
-    void handle(const std::function<void(World&)>& handler) {
-        if (takesInput()) dispatcher_.run(handler);
-    }
-    // The handler of the player's input at `address` in the game's list of inputs; a window asks for no
-    // input the list lacks (that would be a widget the random player never tries).
-    std::function<void(World&)> inputHandler(const std::string& address);
-    // The handler of a click on this window's control `control`.
-    std::function<void(World&)> clickHandler(const QString& control);
-    // Wires a widget's click to its control's handler, found by the widget's name.
-    void onClick(ClickLabel* w);
-    void onClick(QAbstractButton* w);
-    // Wires a command of the window's menu, "MENU/COMMAND", to its handler.
-    void onMenu(QAction* action, const QString& path);
-
-    // A redraw of the form's own beyond the builders' (widgets it makes itself).
+    // A redraw of the form's own beyond the controls' (widgets it keeps up itself).
     void addSync(std::function<void()> sync) { syncs_.push_back(std::move(sync)); }
+    // Called first at every redraw, for a window that prepares its controls' room.
+    virtual void beforeSync() {}
+    // What Escape does on this window, as its own close control does; nothing when not set.
+    void onEscape(Handler handler) { escape_ = std::move(handler); }
     // The control that takes the keyboard's focus when the window shows, unless one of its own has it.
     void focusFirst(QWidget* w) { firstFocus_ = w; }
-    void showEvent(QShowEvent* e) override;
-    // What Escape does on this window, as its own close control does; nothing when not set.
-    void onEscape(std::function<void(World&)> handler) { escape_ = std::move(handler); }
-    void keyPressEvent(QKeyEvent* e) override;
     // The keys of a window's own; true when the key was used.
     virtual bool keyPressed(QKeyEvent*) { return false; }
     World& world() { return dispatcher_.world(); }
     // Whether a control of the model shows and takes a click now.
     static bool usable(const Control& c) { return c.visible && c.enabled; }
-
-    void closeEvent(QCloseEvent* e) override;
-    void resizeEvent(QResizeEvent* e) override;
-    void paintEvent(QPaintEvent* e) override;
-    void changeEvent(QEvent* e) override;
     // For a window that lays its controls out itself: their places are not copied from the model.
     void ownGeometry() { ownsGeometry_ = true; }
     // Called after every redraw and resize, for a window that lays out its own controls.
     virtual void layOut() {}
     // Where the window goes as it shows.
     virtual void place();
-    // What closing the window through its title bar does: a window with a close button is hidden;
-    // one without (Alt+F4 still asks) stays, so that no screen the game waits on can vanish.
-    virtual void closeRequested(World& w);
+
+    void keyPressEvent(QKeyEvent* e) override;
+    void showEvent(QShowEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
+    void changeEvent(QEvent* e) override;
 
     Dispatcher& dispatcher_;
     PictureLoader& pictures_;
 
   private:
-    ClickLabel* newLabel(Control& m, const QString& name, QWidget* parent);
+    // The builders, one for each kind of control (builders.cpp).
+    QWidget* makeWidget(const ControlEntry& e, QWidget* parent);
+    QWidget* makeLabel(Label& m, QWidget* parent);
+    QWidget* makeNumber(NumberLabel& m, QWidget* parent);
+    QWidget* makePicture(Picture& m, QWidget* parent);
+    QWidget* makeButton(Button& m, QWidget* parent);
+    QWidget* makeRadio(RadioButton& m, QWidget* parent);
+    QWidget* makePanel(Panel& m, QWidget* parent);
+    QWidget* makeEdit(Edit& m, const ControlEntry& e, QWidget* parent);
+    QWidget* makeCombo(ComboBox& m, const ControlEntry& e, QWidget* parent);
+    QWidget* makeList(ListBox& m, QWidget* parent);
+    void addCommand(const ControlEntry& e);
+    // Wires a widget to its control's click or its list's pick.
+    void wire(QWidget* w, const ControlEntry& e);
+    // Keeps the widget's place, visibility, enabled state, hint and pointer as its model has them.
+    void track(QWidget* w, Control& m);
+    void syncControl(QWidget* w, const Control& m);
     // Before the window shows: over the screen it serves.
     void takeOwner();
     void showPlaced();
-    void track(QWidget* w, Control& m);
-    void syncControl(QWidget* w, const Control& m);
 
+    Screen& screen_;
     Window& model_;
     Placement placement_;
-    Frame frame_;
     QWidget* firstFocus_ = nullptr;
-    std::function<void(World&)> escape_;
+    Handler escape_;
     bool ownsGeometry_ = false;
     QWidget* holder_ = nullptr; // around the layout of a maximized, centred window
     QWidget* canvas_;
     int raiseSeen_ = 0;
     bool placed_ = false;
     std::vector<std::function<void()>> syncs_;
+    std::unordered_map<const Control*, QWidget*> widgets_;
     std::unordered_map<QWidget*, std::string> hints_;
     struct Stacked {
         QWidget* widget;

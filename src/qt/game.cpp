@@ -11,6 +11,7 @@
 #include "forms/gameform.h"
 #include "forms/otherforms.h"
 #include "forms/shellforms.h"
+#include "game/binding.h"
 #include "game/clock.h"
 #include "game/story/gamescreen.h"
 #include "look.h"
@@ -50,6 +51,7 @@ Game::Game(Services services)
     : pictures_(services.assetRoot.isEmpty() ? PictureLoader::defaultAssetRoot() : services.assetRoot),
       dispatcher_(world_, *services.messages), realTime_(services.realTime) {
     initLayoutPictures();
+    bindGame(world_);
     world_.rng = services.rng;
     world_.pictures = &pictures_;
     world_.requestQuit = services.quit;
@@ -62,26 +64,27 @@ Game::Game(Services services)
 
     // The twelve screens, in their fixed order of creation; their models already exist in the World. A
     // window is built when it is first shown or addressed, so that start-up builds the main menu alone.
-    auto add = [this](const char* name, Window& model, std::function<Form*()> build) {
-        screens_.push_back({name, &model, std::move(build), nullptr});
+    auto add = [this](cv::Screen& screen, std::function<Form*()> build) {
+        const QString name = QString::fromStdString(screen.window.name);
+        screens_.push_back({name, &screen.window, std::move(build), nullptr});
         names_ << name;
     };
     Dispatcher& d = dispatcher_;
     PictureLoader& p = pictures_;
-    add("Menuform", world_.Menuform.window, [&d, &p] { return new TMenuform(d, p); });
-    add("auth", world_.auth.window, [&d, &p] { return new Tauth(d, p); });
-    add("createf", world_.createf.window, [&d, &p] { return new Tcreatef(d, p); });
-    add("Gameform", world_.Gameform.window, [&d, &p] { return new TGameform(d, p); });
-    add("fonts", world_.fonts.window, [&d, &p] { return new Tfonts(d, p); });
-    add("mapform", world_.mapform.window, [&d, &p] { return new Tmapform(d, p); });
-    add("battle", world_.battle.window, [&d, &p] { return new Tbattle(d, p); });
-    add("help", world_.help.window, [&d, &p] { return new Thelp(d, p); });
-    add("accform", world_.accform.window, [&d, &p] { return new Taccform(d, p); });
-    add("createform", world_.createform.window, [&d, &p] { return new Tcreateform(d, p); });
-    add("InvForm", world_.InvForm.window, [&d, &p] { return new TInvForm(d, p); });
-    add("Vesk", world_.Vesk.window, [&d, &p] { return new TVesk(d, p); });
+    add(world_.Menuform, [&d, &p] { return new TMenuform(d, p); });
+    add(world_.auth, [&d, &p] { return new Tauth(d, p); });
+    add(world_.createf, [&d, &p] { return new Tcreatef(d, p); });
+    add(world_.Gameform, [&d, &p] { return new TGameform(d, p); });
+    add(world_.fonts, [&d, &p] { return new Tfonts(d, p); });
+    add(world_.mapform, [&d, &p] { return new Tmapform(d, p); });
+    add(world_.battle, [&d, &p] { return new Tbattle(d, p); });
+    add(world_.help, [&d, &p] { return new Thelp(d, p); });
+    add(world_.accform, [&d, &p] { return new Taccform(d, p); });
+    add(world_.createform, [&d, &p] { return new Tcreateform(d, p); });
+    add(world_.InvForm, [&d, &p] { return new TInvForm(d, p); });
+    add(world_.Vesk, [&d, &p] { return new TVesk(d, p); });
     // Not one of the twelve: the story log behind the game screen's "Просмотреть весь разговор".
-    add("storylog", world_.storylog.window, [&d, &p] { return new TStoryLog(d, p); });
+    add(world_.storylog, [&d, &p] { return new TStoryLog(d, p); });
     dispatcher_.sync = [this] { syncWindows(); };
     dispatcher_.windowOf = [this](const Window& model) -> QWidget* {
         for (Screen& s : screens_)

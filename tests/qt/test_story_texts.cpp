@@ -29,45 +29,35 @@ struct Shown {
 
 // Every way through the effects from `at` on: each branch of a condition, a check or a theft is a way.
 void ways(const fx::Effects& effects, std::size_t at, Shown s, const std::function<void(const Shown&)>& out) {
-    using fx::Op;
     for (; at < effects.size(); ++at) {
         const fx::Effect& e = effects[at];
-        switch (e.op) {
-        case Op::StoryText:
-            (e.a == 1 ? s.m1 : s.m2) = e.text;
-            break;
-        case Op::EnterDialogue:
-            s.dialogue = true;
-            s.rep.clear();
-            break;
-        case Op::ShowChoices:
-            s.dialogue = false;
-            s.a[0] = s.a[1] = s.a[2] = "";
-            break;
-        case Op::Say:
-            s.rep = e.texts.at(0);
-            for (std::size_t i = 0; i < 5; ++i)
-                s.a[i] = i + 1 < e.texts.size() ? e.texts[i + 1] : "";
-            break;
-        case Op::PartnerLine:
-            s.rep = e.text;
-            break;
-        case Op::Answer:
-            s.a.at(static_cast<std::size_t>(e.a - 1)) = e.text;
-            break;
-        case Op::When:
-        case Op::Check:
-        case Op::Theft:
-        case Op::AuntMeat:
-            for (const fx::Effects* branch : {&e.yes, &e.no}) {
-                fx::Effects rest(*branch);
-                rest.insert(rest.end(), effects.begin() + static_cast<long>(at) + 1, effects.end());
-                ways(rest, 0, s, out);
+        if (const auto* text = fx::as<fx::Text>(e)) {
+            if (text->where == fx::Where::Story) (text->n == 1 ? s.m1 : s.m2) = text->text;
+            if (text->where == fx::Where::Partner) s.rep = text->text;
+            if (text->where == fx::Where::Answer) s.a.at(static_cast<std::size_t>(text->n - 1)) = text->text;
+        } else if (const auto* go = fx::as<fx::Go>(e)) {
+            if (go->place == fx::Place::Dialogue) {
+                s.dialogue = true;
+                s.rep.clear();
             }
-            return;
-        default:
-            break;
+            if (go->place == fx::Place::Choices) {
+                s.dialogue = false;
+                s.a[0] = s.a[1] = s.a[2] = "";
+            }
+        } else if (const auto* say = fx::as<fx::Say>(e)) {
+            s.rep = say->texts[0];
+            for (std::size_t i = 0; i < 5; ++i)
+                s.a[i] = say->texts[i + 1];
         }
+        const auto branches = fx::branchesOf(e);
+        if (branches.empty()) continue;
+        // Each branch of a condition or a roll is a way, going on with what follows.
+        for (const fx::Effects* branch : branches) {
+            fx::Effects rest(*branch);
+            rest.insert(rest.end(), effects.begin() + static_cast<long>(at) + 1, effects.end());
+            ways(rest, 0, s, out);
+        }
+        return;
     }
     out(s);
 }

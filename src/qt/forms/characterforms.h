@@ -17,13 +17,6 @@ class Tcreateform : public Form {
     Q_OBJECT
   public:
     Tcreateform(Dispatcher& d, PictureLoader& p);
-
-  protected:
-    // On the sheet, the desktop's close does what Escape and the accept do: the sheet closes.
-    void closeRequested(World& w) override;
-
-  private:
-    std::function<void(World&)> closeSheet_;
 };
 
 } // namespace cv::qt

@@ -15,9 +15,7 @@ class TGameform : public Form {
   protected:
     // 1 … 5 select a choice and Enter confirms it; in a conversation 1 … 4 click an answer.
     bool keyPressed(QKeyEvent* e) override;
-
-  private:
-    ClickLabel* m1_ = nullptr;
+    void beforeSync() override;
 };
 
 } // namespace cv::qt

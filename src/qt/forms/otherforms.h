@@ -60,6 +60,9 @@ class TStoryLog : public Form {
     Q_OBJECT
   public:
     TStoryLog(Dispatcher& d, PictureLoader& p);
+
+  private:
+    QWidget* logView(LogText& m, QWidget* parent);
 };
 
 } // namespace cv::qt

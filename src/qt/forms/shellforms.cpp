@@ -17,27 +17,27 @@ namespace cv::qt {
 
 // The main menu also comes up over the frozen game screen at the end of a game lost by stealing.
 TMenuform::TMenuform(Dispatcher& d, PictureLoader& p)
-    : Form(d, p, d.world().Menuform.window, "Menuform", Role::Secondary, Frame::Title, Placement::Centred,
-           "menutitle") {
-    auto& m = d.world().Menuform;
+    : Form(d, p, d.world().Menuform, Placement::Centred, "menutitle") {
     // The buttons are painted into the menu's pictures, so the first window of the game draws no text.
     backdrop("menu", QRect(0, 0, 432, 425));
-    PaintedButton* newGame = paintedButton(m.BitBtn6, "BitBtn6", "menu_lit", "menu_down");
-    onClick(newGame);
-    focusFirst(newGame);
-    onClick(paintedButton(m.BitBtn4, "BitBtn4", "menu_lit", "menu_down"));
-    onClick(paintedButton(m.BitBtn1, "BitBtn1", "menu_lit", "menu_down"));
-    onClick(paintedButton(m.BitBtn3, "BitBtn3", "menu_lit", "menu_down"));
-}
-
-void TMenuform::closeRequested(World& w) {
-    exitClick(w);
+    build([this](const ControlEntry& e, QWidget* parent) -> QWidget* {
+        auto* button = new PaintedButton(parent, "menu_lit", "menu_down");
+        button->setFocusPolicy(Qt::StrongFocus);
+        auto& m = static_cast<Button&>(*e.control);
+        addSync([button, &m] {
+            const QString text = QString::fromStdString(m.caption);
+            if (button->text() != text) button->setText(text);
+        });
+        return button;
+    });
+    focusFirst(widget(d.world().Menuform.BitBtn6));
 }
 
 Tauth::Tauth(Dispatcher& d, PictureLoader& p)
-    : Form(d, p, d.world().auth.window, "auth", Role::Secondary, Frame::TitleClose) {
-    label(d.world().auth.Label1, "Label1")->setContentsMargins(6, 0, 6, 0);
-    onEscape(inputHandler("auth")); // as its close box
+    : Form(d, p, d.world().auth) {
+    build();
+    widget(d.world().auth.Label1)->setContentsMargins(6, 0, 6, 0);
+    onEscape(d.world().auth.window.close); // as its close box
 }
 
 void Tauth::place() {
@@ -53,12 +53,12 @@ void Tauth::place() {
 }
 
 Thelp::Thelp(Dispatcher& d, PictureLoader& p)
-    : Form(d, p, d.world().help.window, "help", Role::Secondary, Frame::TitleClose, Placement::Maximized) {
+    : Form(d, p, d.world().help, Placement::Maximized) {
     auto& h = d.world().help;
     ownGeometry();
-    flow_ = {label(h.ca, "ca"),           label(h.heading1, "Label1"), label(h.Memo1, "Memo1"),
-             label(h.heading2, "Label2"), label(h.Memo2, "Memo2"),     label(h.heading3, "Label3"),
-             label(h.Memo3, "Memo3")};
+    build();
+    for (const ControlEntry& e : h.controls)
+        flow_.push_back(widgetAs<QLabel>(*e.control));
     // The text runs as long as it needs and scrolls on a screen too small for it.
     scroll_ = new QScrollArea;
     scroll_->setObjectName("scroll");
@@ -71,7 +71,7 @@ Thelp::Thelp(Dispatcher& d, PictureLoader& p)
     scroll_->setWidget(page);
     setCentralWidget(scroll_);
     setFocusProxy(scroll_);
-    onEscape(inputHandler("help")); // as the window's close box
+    onEscape(h.window.close); // as the window's close box
 }
 
 void Thelp::layOut() {
@@ -112,7 +112,8 @@ bool Thelp::keyPressed(QKeyEvent* e) {
     }
 }
 
-Tfonts::Tfonts(Dispatcher& d, PictureLoader& p)
-    : Form(d, p, d.world().fonts.window, "fonts", Role::Screen, Frame::TitleClose) {}
+Tfonts::Tfonts(Dispatcher& d, PictureLoader& p) : Form(d, p, d.world().fonts) {
+    build();
+}
 
 } // namespace cv::qt

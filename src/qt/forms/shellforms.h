@@ -15,9 +15,6 @@ class TMenuform : public Form {
     Q_OBJECT
   public:
     TMenuform(Dispatcher& d, PictureLoader& p);
-
-  protected:
-    void closeRequested(World& w) override;
 };
 
 class Tauth : public Form {
