@@ -93,7 +93,7 @@ void Form::run(const Control& c) {
 
 Backdrop* Form::backdrop(const QString& layoutPicture, const QRect& where) {
     auto* b = new Backdrop(canvas_, layoutImage(layoutPicture));
-    b->setObjectName("Image1");
+    b->setObjectName("backdrop");
     b->setGeometry(where);
     b->lower();
     return b;

@@ -35,7 +35,8 @@ class StandardFontDialog : public FontDialog {
     std::optional<Font> ask(const Font& initial) override {
         dispatcher_.syncAll(); // the fonts window is up before the dialog runs
         bool ok = false;
-        const QFont chosen = QFontDialog::getFont(&ok, standInFont(initial), game_.form("fonts"), "fonts");
+        const QString fonts = QString::fromStdString(game_.world().fonts.window.name);
+        const QFont chosen = QFontDialog::getFont(&ok, standInFont(initial), game_.form(fonts), fonts);
         if (!ok) return std::nullopt;
         return fromQFont(chosen);
     }
@@ -121,7 +122,7 @@ Game::~Game() {
 
 Form* Game::ensureBuilt(Screen& s) {
     if (!s.form) {
-        if (s.name != "Menuform") ensureStyleSheet();
+        if (s.model != &world_.Menuform.window) ensureStyleSheet();
         s.form.reset(s.build());
         s.form->ensurePolished();
         s.form->sync();

@@ -59,8 +59,36 @@ for lower in ("effects", "."):
         if b in SUBSYSTEMS:
             faults.append(f"{lower} includes the subsystem {b}")
 
+# Each control's name is written once: where its screen declares it. No other source of the game, its
+# windows or its players spells it again (a property of the script player may share a control's word).
+SCREENS = os.path.join(ROOT, "state", "screens")
+declared = set()
+for name in os.listdir(SCREENS):
+    text = open(os.path.join(SCREENS, name), encoding="utf-8").read()
+    declared |= set(re.findall(r'\badd(?:Command)?\([^;]*?"([^"]+)"', text))
+    for array in re.findall(r'kPlaceNames\{([^}]*)\}', text):
+        declared |= set(re.findall(r'"([^"]+)"', array))
+ALLOWED = {("text", "inspect.cpp")}
+
+
+def code(path):
+    text = open(path, encoding="utf-8").read()
+    return re.sub(r"//[^\n]*", "", text)
+
+
+for folder, _, files in os.walk(os.path.join(ROOT, "..")):
+    if os.path.abspath(folder) == os.path.abspath(SCREENS):
+        continue
+    for name in files:
+        if not name.endswith((".h", ".cpp")):
+            continue
+        path = os.path.join(folder, name)
+        for word in set(re.findall(r'"([^"\n]+)"', code(path))) & declared:
+            if (word, name) not in ALLOWED:
+                faults.append(f"{os.path.relpath(path, os.path.join(ROOT, '..', '..'))} spells the control {word}")
+
 for f in faults:
     print("FAIL:", f)
 print("subsystems, bottom to top:", " < ".join(
-    sorted(SUBSYSTEMS, key=lambda s: sum(reaches(s, t, {t}) for t in SUBSYSTEMS))))
+    sorted(SUBSYSTEMS, key=lambda s: (sum(reaches(s, t, {t}) for t in SUBSYSTEMS), s))))
 sys.exit(1 if faults else 0)
