@@ -212,7 +212,7 @@ TEST_F(AimedAttack, ACrippledPartChangesTheEnemyOnARollBelow25) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << static_cast<int>(c.part) << " rolled " << c.roll);
-        w.combat.enemy = EnemyRecord{4, 50, 5, 1, 3, 6, 20, 20};
+        w.combat.enemy = EnemyRecord{4, 50, 1, 5, 3, 6, 20, 20};
         aimAt(c.part, {1, 0, 99, c.roll});
         EXPECT_EQ(w.combat.enemy.enemyHitChance, c.hitChance);
         EXPECT_EQ(w.combat.enemy.enemyApPerTurn, c.apPerTurn);
@@ -226,7 +226,7 @@ TEST_F(AimedAttack, ACrippledPartChangesTheEnemyOnARollBelow25) {
 
 TEST_F(AimedAttack, AMissNeverCripples) {
     for (BodyPart part : {BodyPart::Eyes, BodyPart::Leg, BodyPart::Arm}) {
-        w.combat.enemy = EnemyRecord{4, 50, 5, 1, 3, 6, 20, 20};
+        w.combat.enemy = EnemyRecord{4, 50, 1, 5, 3, 6, 20, 20};
         aimAt(part, {99});
         EXPECT_EQ(w.combat.enemy.enemyHitChance, 50);
         EXPECT_EQ(w.combat.enemy.enemyApPerTurn, 6);

@@ -69,14 +69,14 @@ TEST(CombatStart, EveryFightStartsFromItsRecordWithFullActionPoints) {
         EnemyRecord enemy;
     };
     const std::vector<Case> cases = {
-        {1, "enemy/rat.jpg", "Грызоклык", {4, 50, 5, 1, 3, 6, 20, 20}},
-        {2, "enemy/gec.jpg", "Ящерун", {5, 40, 5, 2, 3, 7, 30, 30}},
+        {1, "enemy/rat.jpg", "Грызоклык", {4, 50, 1, 5, 3, 6, 20, 20}},
+        {2, "enemy/gec.jpg", "Ящерун", {5, 40, 2, 5, 3, 7, 30, 30}},
         // The scorpion's name begins with a Latin capital C.
         {3,
          "enemy/scorp.jpg",
          "C"
          "корпион",
-         {2, 40, 8, 3, 3, 5, 15, 15}},
+         {2, 40, 3, 8, 3, 5, 15, 15}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.fight);

@@ -34,9 +34,9 @@ struct FightData {
 const FightData& fightData(int fight) {
     // The scorpion's name begins with a Latin capital C.
     static const FightData fights[3] = {
-        {"enemy/rat.jpg", "Грызоклык", {4, 50, 5, 1, 3, 6, 20, 20}},
-        {"enemy/gec.jpg", "Ящерун", {5, 40, 5, 2, 3, 7, 30, 30}},
-        {"enemy/scorp.jpg", "Cкорпион", {2, 40, 8, 3, 3, 5, 15, 15}},
+        {"enemy/rat.jpg", "Грызоклык", {4, 50, 1, 5, 3, 6, 20, 20}},
+        {"enemy/gec.jpg", "Ящерун", {5, 40, 2, 5, 3, 7, 30, 30}},
+        {"enemy/scorp.jpg", "Cкорпион", {2, 40, 3, 8, 3, 5, 15, 15}},
     };
     return fights[fight - 1];
 }

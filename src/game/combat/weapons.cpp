@@ -4,6 +4,8 @@
 #include "weapons.h"
 
 #include <algorithm>
+#include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,7 +21,7 @@ namespace {
 
 using enum ItemId;
 
-// The attack entries a weapon lists, by position from 6: first kind, its aimed form, second kind, aimed.
+// One attack entry of a weapon: its caption (its cost shown at the end), damage range, reach and cost.
 struct AttackRow {
     const char* caption;
     int minDamage;
@@ -29,45 +31,44 @@ struct AttackRow {
     int apCost;
 };
 
-struct Profile {
-    const char* listName; // "wea" once an entry is chosen
-    const char* view;     // the fighter picture's weapon: knife, gun, spear, no
-    std::vector<AttackRow> rows;
+// How a weapon acts in a fight. When the action list is built the labels show its first attack, while the
+// damage range held for the fight is the profile's own until an entry is chosen.
+struct WeaponProfile {
+    ItemId item; // itNone: bare hands
+    const char* builtName;   // `wea` when the list is built
+    const char* chosenName;  // `wea` once any entry is chosen; nullptr keeps it (the pistol)
+    const char* view;        // the fighter picture's weapon
+    std::optional<Skill> skill; // for the to-hit chance, less 4; none leaves the chance as it was
+    int readyMin, readyMax;  // the damage range held from the list's building until an entry is chosen
+    const char* fastShot;    // the single entry a fast shooter gets instead of the first two, or nullptr
+    std::vector<AttackRow> attacks; // by position from 6: first kind, its aimed form, second kind, aimed
 };
 
-const Profile& profileOf(ItemId weapon) {
-    static const Profile bare{
-        "Без оружия", "no", {{"Удар   3", 1, 2, false, 1, 3}, {"Приц. Удар   4", 1, 2, false, 1, 4}}};
-    static const Profile knife{"Нож",
-                               "knife",
-                               {{"Рубить   3", 1, 8, false, 1, 3},
-                                {"Приц. Рубить   4", 1, 8, false, 1, 4},
-                                {"Ткнуть   4", 1, 10, false, 1, 4},
-                                {"Приц. Ткнуть   5", 1, 10, false, 1, 5}}};
-    static const Profile spear{"Копьё",
-                               "spear",
-                               {{"Ткнуть   4", 3, 12, false, 2, 4},
-                                {"Приц. Ткнуть   5", 3, 12, false, 2, 5},
-                                {"Метать   6", 3, 14, false, 6, 6},
-                                {"Приц. Метать   7", 3, 14, false, 6, 7}}};
-    static const Profile pistol{
-        "10мм Пистолет",
-        "gun",
-        {{"Выстрел   5", 5, 12, true, 25, 0}, {"Приц. Выстрел   6", 5, 12, true, 25, 0}}};
-    switch (weapon) {
-    case itKnife:
-        return knife;
-    case itSpear:
-        return spear;
-    case itPistol10mm:
-        return pistol;
-    default:
-        return bare;
-    }
+const std::array<WeaponProfile, 4>& profiles() {
+    static const std::array<WeaponProfile, 4> table{{
+        {itNone, "Безоружна", "Без оружия", "no", Skill::unarm, 2, 4, nullptr,
+         {{"Удар   3", 1, 2, false, 1, 3}, {"Приц. Удар   4", 1, 2, false, 1, 4}}},
+        {itKnife, "Нож", "Нож", "knife", Skill::meele, 2, 9, nullptr,
+         {{"Рубить   3", 1, 8, false, 1, 3},
+          {"Приц. Рубить   4", 1, 8, false, 1, 4},
+          {"Ткнуть   4", 1, 10, false, 1, 4},
+          {"Приц. Ткнуть   5", 1, 10, false, 1, 5}}},
+        {itPistol10mm, "10мм Пистолет", nullptr, "gun", std::nullopt, 5, 12, "Выстрел   4",
+         {{"Выстрел   5", 5, 12, true, 25, 0}, {"Приц. Выстрел   6", 5, 12, true, 25, 0}}},
+        {itSpear, "Копьё", "Копьё", "spear", Skill::meele, 4, 13, nullptr,
+         {{"Ткнуть   4", 3, 12, false, 2, 4},
+          {"Приц. Ткнуть   5", 3, 12, false, 2, 5},
+          {"Метать   6", 3, 14, false, 6, 6},
+          {"Приц. Метать   7", 3, 14, false, 6, 7}}},
+    }};
+    return table;
 }
 
-bool hasProfile(ItemId id) {
-    return id == itNone || id == itKnife || id == itSpear || id == itPistol10mm;
+// The profile of a weapon; nullptr for anything else in the hand (the combat knife, a powder, nothing).
+const WeaponProfile* profileOf(ItemId weapon) {
+    for (const WeaponProfile& p : profiles())
+        if (p.item == weapon) return &p;
+    return nullptr;
 }
 
 int maxOf(const World& w, const AttackRow& r) {
@@ -86,55 +87,29 @@ void loadFighter(World& w, const char* view) {
 void fillWeapon(World& w, int slot, bool fullSet) {
     auto& b = w.battle;
     auto& c = w.combat;
-    // Bare hands are the empty hand (slot 0); a slot that holds nothing, a combat knife or anything else
-    // has no profile: no entries, and the labels as they were.
+    // Bare hands are the empty hand (slot 0); a slot that holds nothing or a weapon without a profile
+    // gives no entries, and leaves the labels as they were.
     const ItemId id = slot == 0 ? itNone : w.inventory.invItem[static_cast<std::size_t>(slot)];
-    if (slot != 0 && (id == itNone || !hasProfile(id))) return;
-    const Profile& p = profileOf(id);
-    std::size_t rows = fullSet ? p.rows.size() : 2;
+    if (slot != 0 && id == itNone) return;
+    const WeaponProfile* p = profileOf(id);
+    if (!p) return;
+    std::size_t rows = fullSet ? p->attacks.size() : 2;
     // Bare hands load the figure before their entries; a weapon lists its entries first.
-    if (id == itNone) loadFighter(w, p.view);
-    if (id == itPistol10mm && w.character.hasTrait(trFastShooter)) {
-        b.choose.items.emplace_back("Выстрел   4");
+    if (id == itNone) loadFighter(w, p->view);
+    if (p->fastShot && w.character.hasTrait(trFastShooter)) {
+        b.choose.items.emplace_back(p->fastShot);
         rows = 0;
     }
     for (std::size_t i = 0; i < rows; ++i)
-        b.choose.items.emplace_back(p.rows[i].caption);
-    if (id != itNone) loadFighter(w, p.view);
-    const int B = w.character.meleeDamage;
-    switch (id) {
-    case itKnife:
-        c.playerMinDamage = 2, c.playerMaxDamage = 9;
-        c.playerHitChance = skillValue(w, Skill::meele) - 4;
-        b.wea.text = "Нож";
-        b.dal.text = "1";
-        b.min.text = "1";
-        b.max.text = std::to_string(B + 8);
-        break;
-    case itPistol10mm:
-        c.playerMinDamage = 5, c.playerMaxDamage = 12;
-        b.wea.text = "10мм Пистолет";
-        b.min.text = "5";
-        b.max.text = "12";
-        b.dal.text = "25";
-        break;
-    case itSpear:
-        c.playerMinDamage = 4, c.playerMaxDamage = 13;
-        c.playerHitChance = skillValue(w, Skill::meele) - 4;
-        b.wea.text = "Копьё";
-        b.min.text = "3";
-        b.max.text = std::to_string(B + 12);
-        b.dal.text = "2";
-        break;
-    default: // bare hands
-        c.playerMinDamage = 2, c.playerMaxDamage = 4;
-        c.playerHitChance = skillValue(w, Skill::unarm) - 4;
-        b.wea.text = "Безоружна";
-        b.min.text = "1";
-        b.max.text = std::to_string(B + 2);
-        b.dal.text = "1";
-        break;
-    }
+        b.choose.items.emplace_back(p->attacks[i].caption);
+    if (id != itNone) loadFighter(w, p->view);
+    c.playerMinDamage = p->readyMin, c.playerMaxDamage = p->readyMax;
+    if (p->skill) c.playerHitChance = skillValue(w, *p->skill) - 4;
+    const AttackRow& first = p->attacks.front();
+    b.wea.text = p->builtName;
+    b.min.text = std::to_string(first.minDamage);
+    b.max.text = std::to_string(maxOf(w, first));
+    b.dal.text = std::to_string(first.reach);
 }
 
 } // namespace
@@ -189,17 +164,17 @@ void switchHand(World& w) {
 }
 
 void setupAttack(World& w, ItemId weapon, int position) {
-    if (!hasProfile(weapon) || weapon == itPistol10mm) return;
+    const WeaponProfile* p = profileOf(weapon);
+    // The pistol's entries change nothing: it has no name of its own to set.
+    if (!p || !p->chosenName) return;
     auto& b = w.battle;
     auto& c = w.combat;
-    const Profile& p = profileOf(weapon);
-    b.wea.text = p.listName;
-    const std::size_t attacks = weapon == itNone ? 2 : 4;
-    if (position < 6 || position >= 6 + static_cast<int>(attacks)) return;
-    const AttackRow& r = p.rows[static_cast<std::size_t>(position - 6)];
+    b.wea.text = p->chosenName;
+    if (position < 6 || position >= 6 + static_cast<int>(p->attacks.size())) return;
+    const AttackRow& r = p->attacks[static_cast<std::size_t>(position - 6)];
     c.playerMinDamage = r.minDamage;
     c.playerMaxDamage = maxOf(w, r);
-    c.playerHitChance = skillValue(w, weapon == itNone ? Skill::unarm : Skill::meele) - 4;
+    if (p->skill) c.playerHitChance = skillValue(w, *p->skill) - 4;
     b.dal.text = std::to_string(r.reach);
     b.min.text = std::to_string(r.minDamage);
     b.max.text = std::to_string(maxOf(w, r));

@@ -8,11 +8,11 @@
 
 namespace cv {
 
-// The opponent of the fight on.
+// The opponent of the fight on, its fields in the order of the fights' table.
 struct EnemyRecord {
     int hitPenalty = 0;     // off the to-hit chance of every attack of the fight, either side's
     int enemyHitChance = 0; // per cent; halved by a lost eye
-    int enemyMaxDamage = 0, enemyMinDamage = 0;
+    int enemyMinDamage = 0, enemyMaxDamage = 0;
     int enemyAttackApCost = 0; // raised by 3 for a crippled arm
     int enemyApPerTurn = 0;    // lowered by 2 for a crippled leg
     int enemyMaxHp = 0, enemyHp = 0;
