@@ -202,7 +202,8 @@ void bindInputs(World& w) {
         on(f, f.s[s], [k](World& world) { skillCaptionClick(world, k + 1); });
     }
     for (int n = 0; n < screens::kTraitCount; ++n)
-        on(f, f.traitButton[static_cast<std::size_t>(n)], [n](World& world) { traitButtonClick(world, n + 1); });
+        on(f, f.traitButton[static_cast<std::size_t>(n)],
+           [n](World& world) { traitButtonClick(world, n + 1); });
     on(f, f.Image2, acceptClick);
     on(f, f.Image1, cancelClick);
     on(f, f.kil, kilClick);

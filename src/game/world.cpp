@@ -6,8 +6,8 @@
 namespace cv {
 
 std::array<Screen*, 13> World::screens() {
-    return {&Menuform, &auth, &createf, &Gameform, &fonts, &mapform, &battle,
-            &help,     &accform, &createform, &InvForm, &Vesk, &storylog};
+    return {&Menuform, &auth,    &createf,    &Gameform, &fonts, &mapform, &battle,
+            &help,     &accform, &createform, &InvForm,  &Vesk,  &storylog};
 }
 
 Timer* findTimer(World& w, const std::string& name) {

@@ -111,8 +111,9 @@ void Form::wire(QWidget* w, const ControlEntry& e) {
     }
     if (e.pick)
         if (auto* list = qobject_cast<GameList*>(w))
-            connect(list, &GameList::picked, this,
-                    [this, pick = e.pick](int row) { handle([pick, row](World& world) { pick(world, row); }); });
+            connect(list, &GameList::picked, this, [this, pick = e.pick](int row) {
+                handle([pick, row](World& world) { pick(world, row); });
+            });
 }
 
 QWidget* Form::makeLabel(Label& m, QWidget* parent) {

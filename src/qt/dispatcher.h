@@ -3,9 +3,9 @@
 // Runs a handler of the game, shows an error it raised in a message box, then redraws every window.
 #pragma once
 
+#include "game/world.h"
 #include <QString>
 #include <functional>
-#include "game/world.h"
 
 class QWidget;
 

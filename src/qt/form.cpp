@@ -38,7 +38,8 @@ Form::Form(Dispatcher& dispatcher, PictureLoader& pictures, Screen& screen, Plac
         setMenuWidget(new TitleBar(this, model_.frame == Frame::TitleClose, captionPicture));
         setContentsMargins(border, border, border, border);
     }
-    const QSize size(model_.width + 2 * border, model_.height + 2 * border + (framed ? TitleBar::kHeight : 0));
+    const QSize size(model_.width + 2 * border,
+                     model_.height + 2 * border + (framed ? TitleBar::kHeight : 0));
     // Hints show over any window of the game, not only the active one.
     setAttribute(Qt::WA_AlwaysShowToolTips);
     if (placement == Placement::MaximizedCentred) {
@@ -126,7 +127,8 @@ void Form::showEvent(QShowEvent* e) {
         list->scrollToTop();
     }
     QWidget* has = focusWidget();
-    if (firstFocus_ && (!has || !has->isVisible() || !has->isEnabled())) firstFocus_->setFocus(Qt::OtherFocusReason);
+    if (firstFocus_ && (!has || !has->isVisible() || !has->isEnabled()))
+        firstFocus_->setFocus(Qt::OtherFocusReason);
 }
 
 void Form::inputBlocked() {

@@ -27,8 +27,8 @@ class Form : public QMainWindow {
     Q_OBJECT
   public:
     // `captionPicture` names a layout picture with the title bar's caption painted in (the main menu's).
-    Form(Dispatcher& dispatcher, PictureLoader& pictures, Screen& screen, Placement placement = Placement::Centred,
-         const QString& captionPicture = {});
+    Form(Dispatcher& dispatcher, PictureLoader& pictures, Screen& screen,
+         Placement placement = Placement::Centred, const QString& captionPicture = {});
 
     // Copies the window's model and every control's model onto the widgets.
     void sync();

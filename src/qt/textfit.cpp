@@ -79,8 +79,9 @@ void syncText(QLabel* w, const QString& text, const Font& font, const Color& col
         if (w->property("announce").toBool() && !text.isEmpty()) announce(w);
     }
     // The fitting is measured again only when the text, the font or the room of the label changes.
-    const QString key = text + '|' + QString::fromStdString(font.family) + '|' + QString::number(font.pixelSize) +
-                        (font.bold ? "b|" : "|") + QString::number(w->contentsRect().width()) + 'x' +
+    const QString key = text + '|' + QString::fromStdString(font.family) + '|' +
+                        QString::number(font.pixelSize) + (font.bold ? "b|" : "|") +
+                        QString::number(w->contentsRect().width()) + 'x' +
                         QString::number(w->contentsRect().height()) + (w->wordWrap() ? "w" : "");
     if (w->property("fitKey").toString() != key) {
         w->setProperty("fitKey", key);

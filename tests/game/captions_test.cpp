@@ -8,9 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include "game/state/screens/auth.h"
 #include "game/state/screens/createform.h"
 #include "game/state/screens/gameform.h"
-#include "game/state/screens/auth.h"
 #include "game/state/screens/help.h"
 #include "game/state/screens/menuform.h"
 #include "game/world.h"

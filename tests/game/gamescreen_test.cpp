@@ -3,8 +3,8 @@
 // The game screen: its opening, the reset before a location, choices, and the side buttons.
 #include <gtest/gtest.h>
 
-#include "game/story/mode.h"
 #include "game/story/gamescreen.h"
+#include "game/story/mode.h"
 #include "game/story/scene.h"
 #include "test_world.h"
 

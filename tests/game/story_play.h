@@ -10,11 +10,11 @@
 #include <gtest/gtest.h>
 
 #include "game/character/readymade.h"
-#include "game/story/mode.h"
 #include "game/inventory/items.h"
 #include "game/shell/shell.h"
 #include "game/story/gamescreen.h"
 #include "game/story/map.h"
+#include "game/story/mode.h"
 #include "test_world.h"
 
 namespace cv::test {

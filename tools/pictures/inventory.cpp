@@ -36,17 +36,17 @@ QImage inventoryPicture() {
     QImage image = ink::canvas(f.window.width, f.window.height);
     QPainter p(&image);
     ink::prepare(p);
-    panel(p, around(f.citem, 8));                                       // item list
+    panel(p, around(f.citem, 8));                                                   // item list
     panel(p, QRectF(f.choose.left, f.choose.top, f.choose.width, f.choose.height)); // actions
-    panel(p, around(f.mainshow, 10));                                   // the figure
-    panel(p, QRectF(370, f.v1.top - 12, 260, 122));                      // first hand
-    panel(p, QRectF(370, f.v2.top - 12, 260, 122));                      // second hand
-    panel(p, QRectF(220, 266, 410, 104));                               // the character
-    panel(p, around(f.itext, 8));                                       // description text
+    panel(p, around(f.mainshow, 10));                                               // the figure
+    panel(p, QRectF(370, f.v1.top - 12, 260, 122));                                 // first hand
+    panel(p, QRectF(370, f.v2.top - 12, 260, 122));                                 // second hand
+    panel(p, QRectF(220, 266, 410, 104));                                           // the character
+    panel(p, around(f.itext, 8));                                                   // description text
     ink::frame(p, QRectF(f.v1.left, f.v1.top, f.v1.width, f.v1.height), ink::dim(), 1.0);
     ink::frame(p, QRectF(f.v2.left, f.v2.top, f.v2.width, f.v2.height), ink::dim(), 1.0);
-    ink::text(p, QRectF(f.Image2.left + 18, f.Image2.top - 2, 120, 20), QStringLiteral("Закрыть"), 13, ink::bright(),
-              Qt::AlignLeft | Qt::AlignVCenter);
+    ink::text(p, QRectF(f.Image2.left + 18, f.Image2.top - 2, 120, 20), QStringLiteral("Закрыть"), 13,
+              ink::bright(), Qt::AlignLeft | Qt::AlignVCenter);
     ink::doubleFrame(p, QRectF(0, 0, f.window.width, f.window.height), 1);
     return image;
 }

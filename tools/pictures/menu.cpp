@@ -190,7 +190,8 @@ QImage menuCaption() {
     QImage image = ink::canvas(kWidth - 40, 18);
     QPainter p(&image);
     ink::prepare(p);
-    ink::text(p, QRectF(0, 0, kWidth - 40, 18), QString::fromStdString(menu.window.caption), 12, ink::bright());
+    ink::text(p, QRectF(0, 0, kWidth - 40, 18), QString::fromStdString(menu.window.caption), 12,
+              ink::bright());
     return image;
 }
 

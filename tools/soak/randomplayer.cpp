@@ -129,11 +129,11 @@ const std::vector<std::string> kTyped = {"Жен.", "Муж.", "", "Вера", "
 // Half the games begin with a walk that a player takes to the first fight: the knife from a tent into
 // the hand, the aunt's errand, the corn field. From there on everything is chosen at random.
 const std::vector<std::string> kWalkToTheRat = {
-    "click Menuform.BitBtn6", "click createf.Image4", "click Gameform.mapb",  "click mapform.Image6",
-    "click Gameform.c1",      "click Gameform.ready", "click Gameform.a1",    "click Gameform.BitBtn1",
-    "select InvForm.citem 1", "click InvForm.a1",     "click InvForm.ready",  "click InvForm.Image2",
-    "click Gameform.mapb",    "click mapform.Image2", "click Gameform.c1",    "click Gameform.ready",
-    "click Gameform.a2",      "click Gameform.a1",    "click Gameform.a1",    "click mapform.Image13",
+    "click Menuform.BitBtn6", "click createf.Image4", "click Gameform.mapb", "click mapform.Image6",
+    "click Gameform.c1",      "click Gameform.ready", "click Gameform.a1",   "click Gameform.BitBtn1",
+    "select InvForm.citem 1", "click InvForm.a1",     "click InvForm.ready", "click InvForm.Image2",
+    "click Gameform.mapb",    "click mapform.Image2", "click Gameform.c1",   "click Gameform.ready",
+    "click Gameform.a2",      "click Gameform.a1",    "click Gameform.a1",   "click mapform.Image13",
     "click Gameform.c2",      "click Gameform.ready"};
 
 // How often an input is picked: the fight's and the story's own moves more than the side windows. The
@@ -167,7 +167,8 @@ std::optional<std::string> brokenInvariant(const World& w) {
         }
         if (gap) return "slot " + std::to_string(i) + " is occupied after an empty slot";
         if (!isItem(id)) return "slot " + std::to_string(i) + " holds an unknown item";
-        if (inv.invCount[static_cast<std::size_t>(i)] <= 0) return "slot " + std::to_string(i) + " has no count";
+        if (inv.invCount[static_cast<std::size_t>(i)] <= 0)
+            return "slot " + std::to_string(i) + " has no count";
     }
     for (int hand : {1, 2}) {
         const int slot = hand == 1 ? inv.hand1Slot : inv.hand2Slot;
@@ -184,7 +185,8 @@ std::optional<std::string> brokenInvariant(const World& w) {
     if (inv.hand1Slot != 0 && inv.hand1Slot == inv.hand2Slot) return "both hands hold the same slot";
     for (std::size_t f = 0; f < w.story.storyFlags.bytes.size(); ++f)
         if (w.story.storyFlags.bytes[f] > 1) return "story flag " + std::to_string(f) + " is not 0 or 1";
-    if (w.story.curLocation < 0 || w.story.curLocation > kLocationCount) return "the location is out of range";
+    if (w.story.curLocation < 0 || w.story.curLocation > kLocationCount)
+        return "the location is out of range";
     const auto& g = w.Gameform;
     if (g.window.visible) {
         for (std::size_t i = 0; i < 5; ++i)
@@ -237,7 +239,8 @@ Report play(const Options& options) {
         if (gen() % 2) walk = kWalkToTheRat;
         std::size_t walked = 0;
         bool inFight = false, won = false, lost = false, aiming = false, talking = false;
-        for (int step = 0; step < options.stepsPerGame && report.steps < options.steps; ++step, ++report.steps) {
+        for (int step = 0; step < options.stepsPerGame && report.steps < options.steps;
+             ++step, ++report.steps) {
             rng.drawn.clear();
             fonts.answer.clear();
             pictures.failed.clear();
@@ -263,18 +266,20 @@ Report play(const Options& options) {
                         const PlayerInput& in = inputs[i];
                         if (in.quits || !in.available()) continue;
                         double weight = baseWeights[i];
-                        if (in.control == &w.battle.epic && w.battle.epic.cursor == Cursor::Cross) weight = 12;
+                        if (in.control == &w.battle.epic && w.battle.epic.cursor == Cursor::Cross)
+                            weight = 12;
                         playable.push_back(&in);
                         total += weight;
                         weights.push_back(total);
                     }
                     if (playable.empty()) break;
                     const double at = std::uniform_real_distribution<double>(0, total)(gen);
-                    const std::size_t picked =
-                        std::min<std::size_t>(std::upper_bound(weights.begin(), weights.end(), at) - weights.begin(),
-                                              playable.size() - 1);
+                    const std::size_t picked = std::min<std::size_t>(
+                        std::upper_bound(weights.begin(), weights.end(), at) - weights.begin(),
+                        playable.size() - 1);
                     const PlayerInput& in = *playable[picked];
-                    const std::string typed = in.kind == PlayerInput::Kind::Type ? kTyped[gen() % kTyped.size()] : "";
+                    const std::string typed =
+                        in.kind == PlayerInput::Kind::Type ? kTyped[gen() % kTyped.size()] : "";
                     line = scriptLine(in, in.kind == PlayerInput::Kind::Type ? quoted(typed) : "");
                     runner([&in, &typed](World& world) { in.run(world, typed); });
                 }

@@ -34,28 +34,56 @@ struct AttackRow {
 // How a weapon acts in a fight. When the action list is built the labels show its first attack, while the
 // damage range held for the fight is the profile's own until an entry is chosen.
 struct WeaponProfile {
-    ItemId item; // itNone: bare hands
-    const char* builtName;   // `wea` when the list is built
-    const char* chosenName;  // `wea` once any entry is chosen; nullptr keeps it (the pistol)
-    const char* view;        // the fighter picture's weapon
+    ItemId item;                // itNone: bare hands
+    const char* builtName;      // `wea` when the list is built
+    const char* chosenName;     // `wea` once any entry is chosen; nullptr keeps it (the pistol)
+    const char* view;           // the fighter picture's weapon
     std::optional<Skill> skill; // for the to-hit chance, less 4; none leaves the chance as it was
-    int readyMin, readyMax;  // the damage range held from the list's building until an entry is chosen
-    const char* fastShot;    // the single entry a fast shooter gets instead of the first two, or nullptr
+    int readyMin, readyMax;     // the damage range held from the list's building until an entry is chosen
+    const char* fastShot;       // the single entry a fast shooter gets instead of the first two, or nullptr
     std::vector<AttackRow> attacks; // by position from 6: first kind, its aimed form, second kind, aimed
 };
 
 const std::array<WeaponProfile, 4>& profiles() {
     static const std::array<WeaponProfile, 4> table{{
-        {itNone, "Безоружна", "Без оружия", "no", Skill::unarm, 2, 4, nullptr,
+        {itNone,
+         "Безоружна",
+         "Без оружия",
+         "no",
+         Skill::unarm,
+         2,
+         4,
+         nullptr,
          {{"Удар   3", 1, 2, false, 1, 3}, {"Приц. Удар   4", 1, 2, false, 1, 4}}},
-        {itKnife, "Нож", "Нож", "knife", Skill::meele, 2, 9, nullptr,
+        {itKnife,
+         "Нож",
+         "Нож",
+         "knife",
+         Skill::meele,
+         2,
+         9,
+         nullptr,
          {{"Рубить   3", 1, 8, false, 1, 3},
           {"Приц. Рубить   4", 1, 8, false, 1, 4},
           {"Ткнуть   4", 1, 10, false, 1, 4},
           {"Приц. Ткнуть   5", 1, 10, false, 1, 5}}},
-        {itPistol10mm, "10мм Пистолет", nullptr, "gun", std::nullopt, 5, 12, "Выстрел   4",
+        {itPistol10mm,
+         "10мм Пистолет",
+         nullptr,
+         "gun",
+         std::nullopt,
+         5,
+         12,
+         "Выстрел   4",
          {{"Выстрел   5", 5, 12, true, 25, 0}, {"Приц. Выстрел   6", 5, 12, true, 25, 0}}},
-        {itSpear, "Копьё", "Копьё", "spear", Skill::meele, 4, 13, nullptr,
+        {itSpear,
+         "Копьё",
+         "Копьё",
+         "spear",
+         Skill::meele,
+         4,
+         13,
+         nullptr,
          {{"Ткнуть   4", 3, 12, false, 2, 4},
           {"Приц. Ткнуть   5", 3, 12, false, 2, 5},
           {"Метать   6", 3, 14, false, 6, 6},

@@ -19,9 +19,7 @@ Cond condition(Cond::Kind kind, int value = 0) {
 }
 
 // Overloaded lambdas for std::visit.
-template <class... F> struct Each : F... {
-    using F::operator()...;
-};
+template <class... F> struct Each : F... { using F::operator()...; };
 template <class... F> Each(F...) -> Each<F...>;
 
 } // namespace

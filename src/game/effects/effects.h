@@ -142,7 +142,8 @@ Effect showChoices(); // leave dialogue mode: the choice panel, the confirm and 
 Effect showConfirm();
 Effect enterDialogue();
 // setDialogue: the partner's line and the answers; those not given are emptied.
-Effect say(std::string line, std::string a1 = {}, std::string a2 = {}, std::string a3 = {}, std::string a4 = {});
+Effect say(std::string line, std::string a1 = {}, std::string a2 = {}, std::string a3 = {},
+           std::string a4 = {});
 Effect sayNothing();
 Effect partnerLine(std::string text);
 Effect answer(int n, std::string text);

@@ -235,8 +235,9 @@ void equipSelected(World& w, ItemId id) {
     handSlot(w, hand) = line;
     h.name.text = weapon.handName;
     h.min.text = std::to_string(weapon.minDamage);
-    h.max.text = std::to_string(weapon.fixedMax ? weapon.maxDamageOverMelee
-                                                : w.createform.derivedFigure(screens::dDam) + weapon.maxDamageOverMelee);
+    h.max.text = std::to_string(weapon.fixedMax
+                                    ? weapon.maxDamageOverMelee
+                                    : w.createform.derivedFigure(screens::dDam) + weapon.maxDamageOverMelee);
     h.range.text = std::to_string(weapon.range);
     bringToFront(w, f.mainshow);
     bringToFront(w, f.curshow);

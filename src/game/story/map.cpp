@@ -6,11 +6,11 @@
 #include <array>
 
 #include "../assets/assets.h"
-#include "mode.h"
 #include "../effects/effects.h"
-#include "../world.h"
 #include "../shell/shell.h"
+#include "../world.h"
 #include "gamescreen.h"
+#include "mode.h"
 
 namespace cv {
 

@@ -4,9 +4,9 @@
 #include "mode.h"
 
 #include "../assets/assets.h"
+#include "../shell/shell.h"
 #include "gamescreen.h"
 #include "map.h"
-#include "../shell/shell.h"
 
 namespace cv {
 

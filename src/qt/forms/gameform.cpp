@@ -9,7 +9,8 @@
 
 namespace cv::qt {
 
-TGameform::TGameform(Dispatcher& d, PictureLoader& p) : Form(d, p, d.world().Gameform, Placement::MaximizedCentred) {
+TGameform::TGameform(Dispatcher& d, PictureLoader& p)
+    : Form(d, p, d.world().Gameform, Placement::MaximizedCentred) {
     auto& g = d.world().Gameform;
     build();
     // The story's texts and the partner's line are announced as they come.
@@ -29,7 +30,8 @@ void TGameform::beforeSync() {
     const bool below = g.m2.visible && !g.m2.text.empty() && g.m2.top > g.m1.top;
     const int room = below ? std::min(g.m1.height, g.m2.top - g.m1.top - 2) : g.m1.height;
     QWidget* m1 = widget(g.m1);
-    if (m1->contentsMargins().bottom() != g.m1.height - room) m1->setContentsMargins(0, 0, 0, g.m1.height - room);
+    if (m1->contentsMargins().bottom() != g.m1.height - room)
+        m1->setContentsMargins(0, 0, 0, g.m1.height - room);
 }
 
 bool TGameform::keyPressed(QKeyEvent* e) {

@@ -3,8 +3,8 @@
 // Windows of the village map, the fight, the aimed attack, the inventory and the wrist computer.
 #include "otherforms.h"
 
-#include <QKeyEvent>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QScrollBar>

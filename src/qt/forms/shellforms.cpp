@@ -3,10 +3,10 @@
 // Windows of the start-up screens: the main menu, credits, help and the font dialog's host.
 #include "shellforms.h"
 
-#include <QLabel>
 #include <QGuiApplication>
-#include <QPushButton>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -33,8 +33,7 @@ TMenuform::TMenuform(Dispatcher& d, PictureLoader& p)
     focusFirst(widget(d.world().Menuform.BitBtn6));
 }
 
-Tauth::Tauth(Dispatcher& d, PictureLoader& p)
-    : Form(d, p, d.world().auth) {
+Tauth::Tauth(Dispatcher& d, PictureLoader& p) : Form(d, p, d.world().auth) {
     build();
     widget(d.world().auth.Label1)->setContentsMargins(6, 0, 6, 0);
     onEscape(d.world().auth.window.close); // as its close box
@@ -52,8 +51,7 @@ void Tauth::place() {
     move(over.center().x() - width() / 2, top);
 }
 
-Thelp::Thelp(Dispatcher& d, PictureLoader& p)
-    : Form(d, p, d.world().help, Placement::Maximized) {
+Thelp::Thelp(Dispatcher& d, PictureLoader& p) : Form(d, p, d.world().help, Placement::Maximized) {
     auto& h = d.world().help;
     ownGeometry();
     build();

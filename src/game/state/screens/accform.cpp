@@ -3,8 +3,8 @@
 // Layout of the body-part screen.
 #include "accform.h"
 
-#include <string>
 #include "layout.h"
+#include <string>
 
 namespace cv::screens {
 

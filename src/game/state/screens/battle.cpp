@@ -3,8 +3,8 @@
 // Layout of the combat screen.
 #include "battle.h"
 
-#include <string>
 #include "layout.h"
+#include <string>
 
 namespace cv::screens {
 

@@ -37,5 +37,4 @@ struct Battle : Screen {
 inline constexpr std::array<std::string_view, 6> kFixedEntries{
     "Идти влево   1", "Идти вправо   1", "Идти вниз    1", "Идти вверх    1", "Cбежать 8", "Инвентарь   4"};
 
-
 } // namespace cv::screens

@@ -82,8 +82,12 @@ Help::Help() {
         "очков действия между вами и противником; от него же зависит, достанет ли оружие. Так как драться "
         "приходится с одним противником, координата всего одна.";
     addKeys(*this);
-    for (auto [label, name] : {std::pair{&ca, "ca"}, {&heading1, "Label1"}, {&Memo1, "Memo1"},
-                               {&heading2, "Label2"}, {&Memo2, "Memo2"}, {&heading3, "Label3"},
+    for (auto [label, name] : {std::pair{&ca, "ca"},
+                               {&heading1, "Label1"},
+                               {&Memo1, "Memo1"},
+                               {&heading2, "Label2"},
+                               {&Memo2, "Memo2"},
+                               {&heading3, "Label3"},
                                {&Memo3, "Memo3"}})
         add(*label, name);
 }

@@ -3,8 +3,8 @@
 // Layout of the inventory screen.
 #include "invform.h"
 
-#include <string>
 #include "layout.h"
+#include <string>
 
 namespace cv::screens {
 

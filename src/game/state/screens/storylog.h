@@ -3,11 +3,9 @@
 // The story log: everything said in this game so far.
 #pragma once
 
-
 #include "../screen.h"
 
 namespace cv::screens {
-
 
 // Everything said in this game so far, behind the game screen's "Просмотреть весь разговор".
 struct StoryLog : Screen {
