@@ -11,7 +11,6 @@
 #include <QScrollArea>
 #include <QScrollBar>
 
-#include "game/shell/shell.h"
 
 namespace cv::qt {
 
