@@ -24,8 +24,12 @@ const ControlEntry* Screen::find(std::string_view name) const {
 }
 
 ControlEntry& Screen::put(Kind kind, Control& c, std::string name, const Control* panel) {
-    controls.push_back({std::move(name), kind, &c, panel});
-    return controls.back();
+    ControlEntry& e = controls.emplace_back();
+    e.name = std::move(name);
+    e.kind = kind;
+    e.control = &c;
+    e.panel = panel;
+    return e;
 }
 
 ControlEntry& Screen::add(Label& c, std::string name, const Control* panel) {

@@ -152,7 +152,7 @@ enum class Kind { Label, Number, Picture, Button, Radio, Panel, Edit, Combo, Lis
 // player's input on it runs: a click (or the command of a menu), the pick of a list's line, typing.
 struct ControlEntry {
     std::string name;
-    Kind kind;
+    Kind kind = Kind::Label;
     Control* control;
     const Control* panel = nullptr;
     const Control* cover = nullptr;
