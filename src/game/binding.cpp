@@ -45,6 +45,9 @@ class GameHost final : public fx::Host {
         case fx::Where::Partner:
             setPartnerLine(w, text);
             break;
+        case fx::Where::Reading:
+            setStoryReading(w, n, text);
+            break;
         }
     }
     void show(World& w, fx::What what, int n, bool shown) override {
@@ -202,7 +205,8 @@ void bindInputs(World& w) {
         on(f, f.s[s], [k](World& world) { skillCaptionClick(world, k + 1); });
     }
     for (int n = 0; n < screens::kTraitCount; ++n)
-        on(f, f.traitButton[static_cast<std::size_t>(n)], [n](World& world) { traitButtonClick(world, n + 1); });
+        on(f, f.traitButton[static_cast<std::size_t>(n)],
+           [n](World& world) { traitButtonClick(world, n + 1); });
     on(f, f.Image2, acceptClick);
     on(f, f.Image1, cancelClick);
     on(f, f.kil, kilClick);

@@ -19,9 +19,7 @@ Cond condition(Cond::Kind kind, int value = 0) {
 }
 
 // Overloaded lambdas for std::visit.
-template <class... F> struct Each : F... {
-    using F::operator()...;
-};
+template <class... F> struct Each : F... { using F::operator()...; };
 template <class... F> Each(F...) -> Each<F...>;
 
 } // namespace
@@ -64,6 +62,10 @@ Cond anyOf(std::vector<Cond> parts) {
 Effect storyText(int label, std::string text) {
     return Text{Where::Story, label, std::move(text)};
 }
+Effect endOfStory() {
+    return Text{Where::Reading, 1, "Конец демоверсии: здесь, у моста, история останавливается."};
+}
+
 Effect raiseSecondText() {
     return Show{What::SecondTextHigh};
 }

@@ -98,6 +98,9 @@ Createform::Createform() {
     Image2.cursor = Cursor::Hand;
     Image1.place(450, 369, 13, 16);
     Image1.cursor = Cursor::Hand;
+    // Captioned underneath in the picture; they have no hints.
+    Image2.spoken = "Готово";
+    Image1.spoken = "Отмена";
 
     bok1.place(346, 16, 16, 170);
     bok2.place(152, 34, 20, 190);
