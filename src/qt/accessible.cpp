@@ -206,13 +206,14 @@ void speakByFocus(QWidget* text) {
 
 void notice(QWidget* window, const QString& text) {
     if (!QAccessible::isActive() || text.isEmpty()) return;
-    auto* n = window->findChild<Notice*>(QString(), Qt::FindDirectChildrenOnly);
-    if (!n) n = new Notice(window);
-    n->hide();
+    // Each message its own object: a reader reads a notification's name when it comes to the event, which
+    // may be after the next message, so one object renamed would be read twice with the later text.
+    auto* n = new Notice(window);
     n->setAccessibleName(text);
     n->show();
-    // Hidden once the readers have had it, so that no stale message stays on the bus.
+    // Hidden once the readers have had it, so that no stale message stays on the bus; gone a while later.
     QTimer::singleShot(0, n, [n] { n->hide(); });
+    QTimer::singleShot(10000, n, &QObject::deleteLater);
 }
 
 void windowGateChanged(QWidget* window) {

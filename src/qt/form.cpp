@@ -98,6 +98,17 @@ void Form::build(const Maker& make) {
     }
 }
 
+namespace {
+
+// What screen readers read of a text: its accessible name where the window gives one, else its text.
+QString readerText(QWidget* w) {
+    if (!w->accessibleName().isEmpty()) return w->accessibleName();
+    const auto* label = qobject_cast<QLabel*>(w);
+    return label ? label->text() : QString();
+}
+
+} // namespace
+
 void Form::focusWhenShown(const Control& c) {
     focusWhenShown_.emplace_back(widget(c), &c);
     shownSeen_.push_back(c.visible);
@@ -105,7 +116,6 @@ void Form::focusWhenShown(const Control& c) {
 
 void Form::speaks(const Control& text, Speech how) {
     spoken_.push_back({widget(text), &text, how, {}});
-    if (how == Speech::ByFocus) widget(text)->setFocusPolicy(Qt::TabFocus);
 }
 
 void Form::readAs(const Control& shown, std::vector<const Control*> parts, std::function<QString()> phrase) {
@@ -133,17 +143,6 @@ void Form::say(const QString& text) {
     notice(this, text);
 }
 
-namespace {
-
-// What screen readers read of a text: its accessible name where the window gives one, else its text.
-QString readerText(QWidget* w) {
-    if (!w->accessibleName().isEmpty()) return w->accessibleName();
-    const auto* label = qobject_cast<QLabel*>(w);
-    return label ? label->text() : QString();
-}
-
-} // namespace
-
 void Form::reachable() {
     // Tab passes over what acts on a click but shows nothing to press: an empty answer line, the enemy
     // outside the targeting mode, a control under a cover.
@@ -156,6 +155,13 @@ void Form::reachable() {
             label->property("ownFocusFrame").toBool() ? Qt::StrongFocus : Qt::TabFocus;
         const Qt::FocusPolicy policy = named && !hiddenFromReaders(label) ? keyboard : Qt::NoFocus;
         if (label->focusPolicy() != policy) label->setFocusPolicy(policy);
+    }
+    // A text spoken as it comes is read again by Tab while it has something to say.
+    for (const Spoken& s : spoken_) {
+        if (s.how != Speech::ByFocus) continue;
+        const bool says = s.model->visible && !readerText(s.widget).isEmpty() && !hiddenFromReaders(s.widget);
+        const Qt::FocusPolicy policy = says ? Qt::TabFocus : Qt::NoFocus;
+        if (s.widget->focusPolicy() != policy) s.widget->setFocusPolicy(policy);
     }
 }
 
