@@ -96,11 +96,13 @@ struct Panel : Control {};
 struct Edit : Control {
     std::string text;
     bool readOnly = false;
+    std::string title; // what a screen reader calls the box
 };
 
 struct ComboBox : Control {
     std::string text;
     std::vector<std::string> items;
+    std::string title; // what a screen reader calls the box
 };
 
 // A text that only grows: lines are added at its end, or all of them emptied at once (`cleared` counts

@@ -22,6 +22,9 @@ Createform::Createform() {
     age.place(200, 2, 40, 20);
     sex.place(243, 2, 70, 20);
     sex.items = {"Жен.", "Муж."};
+    namec.title = "Имя"; // as the picture beside it says; the other two have no caption
+    age.title = "Возраст";
+    sex.title = "Пол";
 
     // Rows of the glyphs, in memory order of the statistics.
     const int glyphTop[kStatCount] = {40, 75, 109, 171, 206, 233, 136};
@@ -38,6 +41,7 @@ Createform::Createform() {
     cpleft.place(101, 230, 40, 18);
     cpleft.readOnly = true;
     cpleft.text = "5";
+    cpleft.title = "Очки"; // as the caption above it says
 
     const char* derivedCaptions[kDerivedCount] = {
         "Жизней",        "/",          "Класс Брони", "Очки действия", "Макс. груз",    "Повр.",
