@@ -211,6 +211,7 @@ QWidget* Form::makePanel(Panel& m, QWidget* parent) {
 
 QWidget* Form::makeEdit(Edit& m, const ControlEntry& e, QWidget* parent) {
     auto* w = new QLineEdit(parent);
+    w->setAccessibleName(QString::fromStdString(m.title));
     track(w, m);
     if (e.type)
         connect(w, &QLineEdit::textEdited, this, [this, type = e.type](const QString& text) {
@@ -229,6 +230,8 @@ QWidget* Form::makeCombo(ComboBox& m, const ControlEntry& e, QWidget* parent) {
     auto* w = new QComboBox(parent);
     w->setEditable(true);
     w->setInsertPolicy(QComboBox::NoInsert);
+    w->setAccessibleName(QString::fromStdString(m.title));
+    w->lineEdit()->setAccessibleName(w->accessibleName());
     track(w, m);
     for (const auto& item : m.items)
         w->addItem(QString::fromStdString(item));

@@ -32,6 +32,7 @@ Tcreateform::Tcreateform(Dispatcher& d, PictureLoader& p) : Form(d, p, d.world()
     // On the sheet, Escape does what its accept does there, as the desktop's close does: the sheet closes
     // and the screens behind take input again.
     onEscape(f.window.close);
+    focusFirst(widget(f.Image2));
 }
 
 } // namespace cv::qt

@@ -201,6 +201,8 @@ TStoryLog::TStoryLog(Dispatcher& d, PictureLoader& p) : Form(d, p, d.world().sto
         return e.control == &m.text ? logView(m.text, parent) : nullptr;
     });
     onEscape(m.entry(m.close).click);
+    // The log opens for reading, named by its heading.
+    widget(m.text)->setAccessibleName(QString::fromStdString(m.Label1.text));
     focusFirst(widget(m.text));
 }
 
