@@ -45,12 +45,15 @@ dbus-run-session -- bash -c '
     for i in $(seq 100); do [ -s "$A11Y_WORK/display" ] && break; sleep 0.05; done
     [ -s "$A11Y_WORK/display" ] || { echo "FAIL: Xvfb did not start" >&2; exit 1; }
     export DISPLAY=":$(head -n1 "$A11Y_WORK/display")"
-    openbox --sm-disable >/dev/null 2>&1 &
-    pids+=($!)
     /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
     pids+=($!)
-    for i in $(seq 300); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break; sleep 0.05; done
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" || { echo "FAIL: openbox did not start" >&2; exit 1; }
+    # The window manager is up when it names its check window. (grep reads all of xprop'"'"'s output: with
+    # pipefail, a grep -q that stops early may leave xprop killed by SIGPIPE and the pipe failing.)
+    wm_up() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep "window id" >/dev/null; }
+    openbox --sm-disable >"$A11Y_WORK/openbox.log" 2>&1 &
+    pids+=($!)
+    for i in $(seq 300); do wm_up && break; sleep 0.05; done
+    wm_up || { echo "FAIL: openbox did not start" >&2; exit 1; }
     timeout --kill-after=5 "${A11Y_TIMEOUT:-150}" /usr/bin/python3 "$@"
 ' bash "$TEST" "$@" || status=$?
 if [ -n "${A11Y_LOGS:-}" ]; then
