@@ -100,7 +100,8 @@ void Tbattle::readForReaders(screens::Battle& b) {
             say("Ход противника: " + text(b.ename));
         } else if (enemyTurn && !b.Timer1.running && !b.hit.running && b.window.enabled) {
             enemyTurn = false;
-            if (!b.lose.visible) say("Ваш ход");
+            // With where the enemy has come to, which its approach changed.
+            if (!b.lose.visible) say(QString("Ваш ход. %1 %2").arg(text(b.Label1)).arg(b.dis.value));
         }
     });
 }
