@@ -50,10 +50,19 @@ dbus-run-session -- bash -c '
     # The window manager is up when it names its check window. (grep reads all of xprop'"'"'s output: with
     # pipefail, a grep -q that stops early may leave xprop killed by SIGPIPE and the pipe failing.)
     wm_up() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep "window id" >/dev/null; }
-    openbox --sm-disable >"$A11Y_WORK/openbox.log" 2>&1 &
-    pids+=($!)
-    for i in $(seq 300); do wm_up && break; sleep 0.05; done
-    wm_up || { echo "FAIL: openbox did not start" >&2; exit 1; }
+    # Just after a build the first start has been seen to take long enough for openbox to give up on the
+    # display: it is started again while it has not come up.
+    for try in 1 2 3; do
+        openbox --sm-disable >>"$A11Y_WORK/openbox.log" 2>&1 &
+        wm=$!
+        pids+=($wm)
+        for i in $(seq 300); do
+            wm_up && break 2
+            kill -0 "$wm" 2>/dev/null || break
+            sleep 0.05
+        done
+    done
+    wm_up || { echo "FAIL: openbox did not start" >&2; cat "$A11Y_WORK/openbox.log" >&2; exit 1; }
     timeout --kill-after=5 "${A11Y_TIMEOUT:-150}" /usr/bin/python3 "$@"
 ' bash "$TEST" "$@" || status=$?
 if [ -n "${A11Y_LOGS:-}" ]; then
