@@ -134,13 +134,15 @@ void Form::say(const QString& text) {
     if (!waiting_.isEmpty() || (isVisible() && !isActiveWindow())) {
         waiting_ << text;
         // Should the desktop never give the window the keyboard, the readers still hear it.
-        QTimer::singleShot(1500, this, [this] {
-            for (const QString& t : std::exchange(waiting_, {}))
-                notice(this, t);
-        });
+        QTimer::singleShot(1500, this, &Form::sayWaiting);
         return;
     }
     notice(this, text);
+}
+
+void Form::sayWaiting() {
+    for (const QString& t : std::exchange(waiting_, {}))
+        notice(this, t);
 }
 
 void Form::reachable() {
@@ -225,10 +227,7 @@ void Form::changeEvent(QEvent* e) {
     QMainWindow::changeEvent(e);
     // The messages that came as the window opened, once the readers have said the window and its focus.
     if (e->type() == QEvent::ActivationChange && isActiveWindow() && !waiting_.isEmpty())
-        QTimer::singleShot(0, this, [this] {
-            for (const QString& t : std::exchange(waiting_, {}))
-                notice(this, t);
-        });
+        QTimer::singleShot(0, this, &Form::sayWaiting);
     // No screen of the game can be minimised: the game waits on what it shows. Whatever a desktop offers to
     // minimise it with, it comes straight back.
     if (e->type() == QEvent::WindowStateChange && isMinimized() && model_.visible)

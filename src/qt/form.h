@@ -126,6 +126,7 @@ class Form : public QMainWindow {
     void takeOwner();
     void showPlaced();
 
+    void sayWaiting();
     // After a redraw: only what shows something to press is reached by Tab.
     void reachable();
     // After a redraw: the texts spoken, the focus given, the gate told.

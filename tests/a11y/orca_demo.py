@@ -115,7 +115,7 @@ def main(s):
 
 
 def play(s):
-    stats = {"fights": 0, "blows": 0, "turns": 0, "keys": 0}
+    stats = {"fights": 0, "blows": 0, "turns": 0, "keys": 0, "retries": 0}
     s.wait_focus("Новая игра", pyatspi.ROLE_PUSH_BUTTON)
     in_fight = False
     for raw in open(SCRIPT, encoding="utf-8"):
@@ -127,6 +127,20 @@ def play(s):
         window = target.split(".")[0]
         if in_fight:
             in_fight = not (command == "click" and target == "battle.vict")
+            continue
+        choice = re.fullmatch(r"expect Gameform\.c[1-5] text (.+)", line)
+        if choice:
+            # The story's checks roll the real dice: where one failed, the confirm is tried again until the
+            # play script's next choice shows.
+            for _ in range(6):
+                if s.find_all(choice.group(1), pyatspi.ROLE_RADIO_BUTTON):
+                    break
+                stats["retries"] += 1
+                tab_to(s, "Выбрано")
+                s.key("Return", settle=0.3)
+                s.quiet(0.4)
+            else:
+                fail("the story went astray: no choice %r" % choice.group(1))
             continue
         if command in ("rolls", "wait", "tick", "expect", "seed", "shot", "print"):
             continue
