@@ -12,13 +12,13 @@
 Arguments are Orca's own: --debug-file FILE, ..."""
 import builtins
 import importlib.machinery
-import importlib.util
 import os
 import sys
+import types
 
 loader = importlib.machinery.SourceFileLoader("orca_launcher", "/usr/bin/orca")
-module_spec = importlib.util.spec_from_loader("orca_launcher", loader)
-launcher = importlib.util.module_from_spec(module_spec)
+launcher = types.ModuleType("orca_launcher")
+launcher.__file__ = "/usr/bin/orca"
 loader.exec_module(launcher)
 launcher.otherOrcas = lambda: []
 launcher.setProcessName = lambda name: False
