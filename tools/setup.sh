@@ -15,10 +15,11 @@ BUILD="$ROOT/build"
 PACKAGES=(cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev libjpeg-dev
           fonts-dejavu-core fonts-dejavu-extra)
 # What the tests need besides: the core's test framework, a private X display with a window manager and
-# the accessibility bus, a player's keys and clicks, the checkers of the desktop entry, the metadata, the
-# licences and the Debian package, and what makes one.
+# the accessibility bus, a player's keys and clicks, the Orca screen reader (which brings its speech server
+# and Python bindings), the checkers of the desktop entry, the metadata, the licences and the Debian
+# package, and what makes one.
 TEST_PACKAGES=(libgtest-dev xvfb xauth at-spi2-core dbus-daemon python3-pyatspi desktop-file-utils appstream
-               reuse lintian dpkg-dev file openbox xdotool x11-utils)
+               reuse lintian dpkg-dev file openbox xdotool x11-utils orca)
 BENCH_PACKAGES=(libbenchmark-dev)
 MODE=game
 case "${1:-}" in

@@ -45,6 +45,9 @@ class GameHost final : public fx::Host {
         case fx::Where::Partner:
             setPartnerLine(w, text);
             break;
+        case fx::Where::Reading:
+            setStoryReading(w, n, text);
+            break;
         }
     }
     void show(World& w, fx::What what, int n, bool shown) override {

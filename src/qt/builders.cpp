@@ -57,8 +57,6 @@ void Form::syncControl(QWidget* w, const Control& m) {
     if (hintSeen != m.hint || (m.hint.empty() && !w->toolTip().isEmpty())) {
         hintSeen = m.hint;
         w->setToolTip(QString::fromStdString(m.hint));
-        // A picture has no caption: screen readers name it by its hint.
-        if (qobject_cast<PictureView*>(w)) w->setAccessibleName(w->toolTip());
     }
     if (w->cursor().shape() != toShape(m.cursor)) w->setCursor(toShape(m.cursor));
 }
@@ -103,7 +101,7 @@ QWidget* Form::makeWidget(const ControlEntry& e, QWidget* parent) {
 void Form::wire(QWidget* w, const ControlEntry& e) {
     if (e.click) {
         if (auto* label = qobject_cast<ClickLabel*>(w)) {
-            label->setAttribute(Qt::WA_TransparentForMouseEvents, false);
+            label->setPressable();
             connect(label, &ClickLabel::clicked, this, [this, h = e.click] { handle(h); });
         } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
             connect(button, &QAbstractButton::clicked, this, [this, h = e.click] { handle(h); });
@@ -137,6 +135,11 @@ QWidget* Form::makeLabel(Label& m, QWidget* parent) {
             seen = {m.text, m.font, m.color, w->contentsRect().size()};
             syncText(w, QString::fromStdString(m.text), m.font, m.color);
         }
+        // An empty text may still say something to screen readers.
+        if (!w->property("compound").toBool()) {
+            const QString reading = m.text.empty() ? QString::fromStdString(m.reading) : QString();
+            if (w->accessibleName() != reading) w->setAccessibleName(reading);
+        }
     });
     return w;
 }
@@ -157,6 +160,11 @@ QWidget* Form::makePicture(Picture& m, QWidget* parent) {
     if (!m.layout.empty()) w->setPixmap(layoutPixmap(QString::fromStdString(m.layout)));
     syncs_.push_back([this, w, &m] {
         syncControl(w, m);
+        // A picture has no caption of its own: screen readers name it by the words beside it, or its hint.
+        if (!w->property("compound").toBool()) {
+            const QString name = QString::fromStdString(m.spoken.empty() ? m.hint : m.spoken);
+            if (w->accessibleName() != name) w->setAccessibleName(name);
+        }
         const QString file = QString::fromStdString(m.picture);
         if (w->file() != file) {
             const QImage image = pictures_.image(m.picture);
@@ -168,7 +176,9 @@ QWidget* Form::makePicture(Picture& m, QWidget* parent) {
 
 QWidget* Form::makeButton(Button& m, QWidget* parent) {
     auto* w = new QPushButton(parent);
-    w->setFocusPolicy(Qt::NoFocus);
+    // Reached by Tab and pressed by Enter or Space; a click leaves the keyboard where it was.
+    w->setFocusPolicy(Qt::TabFocus);
+    w->setAutoDefault(true);
     track(w, m);
     syncs_.push_back([this, w, &m] {
         syncControl(w, m);
@@ -181,7 +191,7 @@ QWidget* Form::makeRadio(RadioButton& m, QWidget* parent) {
     auto* w = new QRadioButton(parent);
     // The core keeps the group: one selected at most, and none after a reset.
     w->setAutoExclusive(false);
-    w->setFocusPolicy(Qt::NoFocus);
+    w->setFocusPolicy(Qt::TabFocus);
     track(w, m);
     syncs_.push_back([this, w, &m] {
         syncControl(w, m);
@@ -201,6 +211,7 @@ QWidget* Form::makePanel(Panel& m, QWidget* parent) {
 
 QWidget* Form::makeEdit(Edit& m, const ControlEntry& e, QWidget* parent) {
     auto* w = new QLineEdit(parent);
+    w->setAccessibleName(QString::fromStdString(m.title));
     track(w, m);
     if (e.type)
         connect(w, &QLineEdit::textEdited, this, [this, type = e.type](const QString& text) {
@@ -219,6 +230,8 @@ QWidget* Form::makeCombo(ComboBox& m, const ControlEntry& e, QWidget* parent) {
     auto* w = new QComboBox(parent);
     w->setEditable(true);
     w->setInsertPolicy(QComboBox::NoInsert);
+    w->setAccessibleName(QString::fromStdString(m.title));
+    w->lineEdit()->setAccessibleName(w->accessibleName());
     track(w, m);
     for (const auto& item : m.items)
         w->addItem(QString::fromStdString(item));
@@ -242,6 +255,7 @@ QWidget* Form::makeList(ListBox& m, QWidget* parent) {
     w->setSelectionMode(QAbstractItemView::SingleSelection);
     w->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     w->setUniformItemSizes(true);
+    w->setAccessibleName(QString::fromStdString(m.title));
     track(w, m);
     syncs_.push_back([this, w, &m] {
         syncControl(w, m);

@@ -7,13 +7,16 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPainter>
 #include <QScreen>
 #include <QTimer>
 #include <QWindow>
 #include <algorithm>
+#include <utility>
 
 #include "accessible.h"
+#include "focusring.h"
 #include "inputgate.h"
 #include "look.h"
 
@@ -26,6 +29,7 @@ Form::Form(Dispatcher& dispatcher, PictureLoader& pictures, Screen& screen, Plac
       placement_(placement) {
     installInputGate();
     installAccessibility();
+    installFocusRing();
     const QString name = QString::fromStdString(model_.name);
     setObjectName(name);
     setWindowTitle(QString::fromStdString(model_.caption));
@@ -65,6 +69,13 @@ Form::Form(Dispatcher& dispatcher, PictureLoader& pictures, Screen& screen, Plac
 }
 
 void Form::build(const Maker& make) {
+    // Where a control has a cover: whether the cover lies in front of it, higher or later in the screen's
+    // order at the same height.
+    auto index = [this](const Control* c) {
+        for (std::size_t i = 0; i < screen_.controls.size(); ++i)
+            if (screen_.controls[i].control == c) return i;
+        return std::size_t{0};
+    };
     for (const ControlEntry& e : screen_.controls) {
         QWidget* parent = e.panel ? widget(*e.panel) : canvas_;
         if (e.kind == Kind::Command) {
@@ -80,7 +91,111 @@ void Form::build(const Maker& make) {
         }
         w->setObjectName(QString::fromStdString(e.name));
         widgets_[e.control] = w;
+        if (e.cover)
+            hideFromReaders(w, [c = e.control, cover = e.cover, later = index(e.cover) > index(e.control)] {
+                return cover->visible && (cover->z > c->z || (cover->z == c->z && later));
+            });
     }
+}
+
+namespace {
+
+// What screen readers read of a text: its accessible name where the window gives one, else its text.
+QString readerText(QWidget* w) {
+    if (!w->accessibleName().isEmpty()) return w->accessibleName();
+    const auto* label = qobject_cast<QLabel*>(w);
+    return label ? label->text() : QString();
+}
+
+} // namespace
+
+void Form::focusWhenShown(const Control& c) {
+    focusWhenShown_.emplace_back(widget(c), &c);
+    shownSeen_.push_back(c.visible);
+}
+
+void Form::speaks(const Control& text, Speech how) {
+    spoken_.push_back({widget(text), &text, how, {}});
+}
+
+void Form::readAs(const Control& shown, std::vector<const Control*> parts, std::function<QString()> phrase) {
+    QWidget* w = widget(shown);
+    w->setProperty("compound", true);
+    for (const Control* part : parts)
+        hideFromReaders(widget(*part), [] { return true; });
+    addSync([w, phrase = std::move(phrase)] {
+        const QString name = phrase();
+        if (w->accessibleName() != name) w->setAccessibleName(name);
+    });
+}
+
+void Form::say(const QString& text) {
+    if (text.isEmpty()) return;
+    if (!waiting_.isEmpty() || (isVisible() && !isActiveWindow())) {
+        waiting_ << text;
+        // Should the desktop never give the window the keyboard, the readers still hear it.
+        QTimer::singleShot(1500, this, &Form::sayWaiting);
+        return;
+    }
+    notice(this, text);
+}
+
+void Form::sayWaiting() {
+    for (const QString& t : std::exchange(waiting_, {}))
+        notice(this, t);
+}
+
+void Form::reachable() {
+    // Tab passes over what acts on a click but shows nothing to press: an empty answer line, the enemy
+    // outside the targeting mode, a control under a cover.
+    for (const auto& [model, w] : widgets_) {
+        auto* label = qobject_cast<ClickLabel*>(w);
+        if (!label || !label->pressable()) continue;
+        const bool named =
+            !label->text().isEmpty() || !label->toolTip().isEmpty() || !label->accessibleName().isEmpty();
+        const Qt::FocusPolicy keyboard =
+            label->property("ownFocusFrame").toBool() ? Qt::StrongFocus : Qt::TabFocus;
+        const Qt::FocusPolicy policy = named && !hiddenFromReaders(label) ? keyboard : Qt::NoFocus;
+        if (label->focusPolicy() != policy) label->setFocusPolicy(policy);
+    }
+    // A text spoken as it comes is read again by Tab while it has something to say.
+    for (const Spoken& s : spoken_) {
+        if (s.how != Speech::ByFocus) continue;
+        const bool says = s.model->visible && !readerText(s.widget).isEmpty() && !hiddenFromReaders(s.widget);
+        const Qt::FocusPolicy policy = says ? Qt::TabFocus : Qt::NoFocus;
+        if (s.widget->focusPolicy() != policy) s.widget->setFocusPolicy(policy);
+    }
+}
+
+void Form::speakChanges(bool opening) {
+    if (gateSeen_ != model_.enabled) {
+        gateSeen_ = model_.enabled;
+        windowGateChanged(this);
+    }
+    if (!model_.visible) return; // a hidden window's new texts are spoken when it shows
+    QWidget* focusTo = nullptr;
+    for (Spoken& s : spoken_) {
+        const QString now =
+            s.model->visible && !hiddenFromReaders(s.widget) ? readerText(s.widget) : QString();
+        if (now == s.seen) continue;
+        s.seen = now;
+        if (now.isEmpty()) continue;
+        if (s.how == Speech::Notice)
+            say(now);
+        else if (!focusTo)
+            focusTo = s.widget;
+    }
+    for (std::size_t i = 0; i < focusWhenShown_.size(); ++i) {
+        const bool shown = focusWhenShown_[i].second->visible;
+        if (shown && !shownSeen_[i]) focusWhenShown_[i].first->setFocus(Qt::OtherFocusReason);
+        shownSeen_[i] = shown;
+    }
+    if (!focusTo) return;
+    // A window that opens gives the focus to its first useful control; its new text passes as a message.
+    if (opening)
+        say(readerText(focusTo));
+    else
+        speakByFocus(focusTo);
 }
 
 QWidget* Form::widget(const Control& c) const {
@@ -110,6 +225,9 @@ void Form::paintEvent(QPaintEvent* e) {
 
 void Form::changeEvent(QEvent* e) {
     QMainWindow::changeEvent(e);
+    // The messages that came as the window opened, once the readers have said the window and its focus.
+    if (e->type() == QEvent::ActivationChange && isActiveWindow() && !waiting_.isEmpty())
+        QTimer::singleShot(0, this, &Form::sayWaiting);
     // No screen of the game can be minimised: the game waits on what it shows. Whatever a desktop offers to
     // minimise it with, it comes straight back.
     if (e->type() == QEvent::WindowStateChange && isMinimized() && model_.visible)
@@ -126,9 +244,10 @@ void Form::showEvent(QShowEvent* e) {
         list->doItemsLayout();
         list->scrollToTop();
     }
-    QWidget* has = focusWidget();
-    if (firstFocus_ && (!has || !has->isVisible() || !has->isEnabled()))
-        firstFocus_->setFocus(Qt::OtherFocusReason);
+    // A window that opens puts the keyboard on its first useful control; one the desktop brings back keeps
+    // the control it had.
+    if (e->spontaneous()) return;
+    if (QWidget* first = firstFocus_ ? firstFocus_() : nullptr) first->setFocus(Qt::OtherFocusReason);
 }
 
 void Form::inputBlocked() {
@@ -165,6 +284,8 @@ void Form::sync() {
 
     const QString caption = QString::fromStdString(model_.caption);
     if (windowTitle() != caption) setWindowTitle(caption);
+    const bool opening = model_.visible && !isVisible();
+    reachable();
     if (model_.visible) {
         if (!isVisible()) {
             takeOwner();
@@ -179,6 +300,7 @@ void Form::sync() {
     } else if (isVisible()) {
         hide();
     }
+    speakChanges(opening);
 }
 
 void Form::takeOwner() {

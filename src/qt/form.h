@@ -64,8 +64,24 @@ class Form : public QMainWindow {
     virtual void beforeSync() {}
     // What Escape does on this window, as its own close control does; nothing when not set.
     void onEscape(Handler handler) { escape_ = std::move(handler); }
-    // The control that takes the keyboard's focus when the window shows, unless one of its own has it.
-    void focusFirst(QWidget* w) { firstFocus_ = w; }
+    // The control that takes the keyboard's focus whenever the window opens: its first useful one.
+    void focusFirst(QWidget* w) {
+        firstFocus_ = [w] { return w; };
+    }
+    void focusFirst(std::function<QWidget*()> first) { firstFocus_ = std::move(first); }
+    // A control that takes the focus when it comes into view (the victory's button).
+    void focusWhenShown(const Control& c);
+
+    // How a new text reaches screen readers: the focus moves to it, or (where the focus must stay, as on a
+    // fight's list) it passes as a notification.
+    enum class Speech { ByFocus, Notice };
+    // The text is spoken whenever what the readers read of it changes and it shows.
+    void speaks(const Control& text, Speech how);
+    // Screen readers read the figure `shown` as one phrase; its other parts are kept off the bus.
+    void readAs(const Control& shown, std::vector<const Control*> parts, std::function<QString()> phrase);
+    // A passing message for screen readers; one that comes as the window opens waits until the window has
+    // the keyboard, so that the readers say the window first.
+    void say(const QString& text);
     // The keys of a window's own; true when the key was used.
     virtual bool keyPressed(QKeyEvent*) { return false; }
     World& world() { return dispatcher_.world(); }
@@ -110,10 +126,27 @@ class Form : public QMainWindow {
     void takeOwner();
     void showPlaced();
 
+    void sayWaiting();
+    // After a redraw: only what shows something to press is reached by Tab.
+    void reachable();
+    // After a redraw: the texts spoken, the focus given, the gate told.
+    void speakChanges(bool opening);
+
     Screen& screen_;
     Window& model_;
     Placement placement_;
-    QWidget* firstFocus_ = nullptr;
+    std::function<QWidget*()> firstFocus_;
+    struct Spoken {
+        QWidget* widget;
+        const Control* model;
+        Speech how;
+        QString seen;
+    };
+    std::vector<Spoken> spoken_;
+    std::vector<std::pair<QWidget*, const Control*>> focusWhenShown_;
+    std::vector<bool> shownSeen_;
+    QStringList waiting_; // messages held until the opening window has the keyboard
+    bool gateSeen_ = true;
     Handler escape_;
     bool ownsGeometry_ = false;
     QWidget* holder_ = nullptr; // around the layout of a maximized, centred window

@@ -95,13 +95,15 @@ QFont standInFont(const Font& f) {
 
 namespace {
 
-// Hints appear after the pointer rests half a second.
+// Hints appear after the pointer rests half a second; Alt leads to the menu bar.
 class GameStyle : public QProxyStyle {
   public:
     using QProxyStyle::QProxyStyle;
     int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
                   QStyleHintReturn* ret) const override {
         if (hint == SH_ToolTip_WakeUpDelay) return 500;
+        // Alt takes the keyboard to the menu bar, so that its commands are reached without the mouse.
+        if (hint == SH_MenuBar_AltKeyNavigation) return 1;
         return QProxyStyle::styleHint(hint, option, widget, ret);
     }
 };

@@ -7,7 +7,6 @@
 #include <QFontMetrics>
 #include <QLabel>
 
-#include "accessible.h"
 #include "look.h"
 
 namespace cv::qt {
@@ -73,11 +72,7 @@ int largestFittingSize(int size, const std::function<bool(int)>& fits) {
 }
 
 void syncText(QLabel* w, const QString& text, const Font& font, const Color& color) {
-    if (w->text() != text) {
-        w->setText(text);
-        // The story's texts, the partner's line and the fight's message are announced as they come.
-        if (w->property("announce").toBool() && !text.isEmpty()) announce(w);
-    }
+    if (w->text() != text) w->setText(text);
     // The fitting is measured again only when the text, the font or the room of the label changes.
     const QString key = text + '|' + QString::fromStdString(font.family) + '|' +
                         QString::number(font.pixelSize) + (font.bold ? "b|" : "|") +

@@ -5,10 +5,10 @@
 
 #include <QKeyEvent>
 #include <QPainter>
-#include <QWindow>
 #include <QPixmapCache>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QWindow>
 
 #include "look.h"
 
@@ -26,6 +26,21 @@ void ClickLabel::mouseReleaseEvent(QMouseEvent* e) {
     if (click) emit clicked();
 }
 
+void ClickLabel::setPressable() {
+    pressable_ = true;
+    setAttribute(Qt::WA_TransparentForMouseEvents, false);
+    if (focusPolicy() == Qt::NoFocus) setFocusPolicy(Qt::TabFocus);
+}
+
+void ClickLabel::keyPressEvent(QKeyEvent* e) {
+    const bool press = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter || e->key() == Qt::Key_Space;
+    if (pressable_ && press && !e->isAutoRepeat()) {
+        emit clicked();
+        return;
+    }
+    QLabel::keyPressEvent(e);
+}
+
 PictureView::PictureView(QWidget* parent) : ClickLabel(parent) {
     setScaledContents(true);
     setProperty("picture", QString());
@@ -39,16 +54,8 @@ void PictureView::showImage(const QImage& image, const QString& file) {
 
 void PictureView::setFocusFrame(bool on) {
     focusFrame_ = on;
+    setProperty("ownFocusFrame", on);
     setFocusPolicy(on ? Qt::StrongFocus : Qt::NoFocus);
-}
-
-void PictureView::keyPressEvent(QKeyEvent* e) {
-    const bool press = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter || e->key() == Qt::Key_Space;
-    if (focusFrame_ && press && !e->isAutoRepeat()) {
-        emit clicked();
-        return;
-    }
-    ClickLabel::keyPressEvent(e);
 }
 
 void PictureView::paintEvent(QPaintEvent* e) {
@@ -67,6 +74,16 @@ void PictureView::focusInEvent(QFocusEvent* e) {
 void PictureView::focusOutEvent(QFocusEvent* e) {
     ClickLabel::focusOutEvent(e);
     update();
+}
+
+GameList::GameList(QWidget* parent) : QListWidget(parent) {
+    // A line a screen reader selects is the player's pick, as a click's; the game's own changes of the
+    // selection come with the signals blocked.
+    connect(this, &QListWidget::itemSelectionChanged, this, [this] {
+        if (input_) return;
+        const QList<QListWidgetItem*> chosen = selectedItems();
+        if (!chosen.isEmpty()) emit picked(row(chosen.first()));
+    });
 }
 
 void GameList::showLines(const QStringList& lines, int chosen) {
@@ -120,8 +137,16 @@ void GameList::focusInEvent(QFocusEvent* e) {
     }
 }
 
+void GameList::mousePressEvent(QMouseEvent* e) {
+    input_ = true;
+    QListWidget::mousePressEvent(e);
+    input_ = false;
+}
+
 void GameList::mouseReleaseEvent(QMouseEvent* e) {
+    input_ = true;
     QListWidget::mouseReleaseEvent(e);
+    input_ = false;
     if (e->button() != Qt::LeftButton) return;
     if (QListWidgetItem* item = itemAt(e->position().toPoint())) emit picked(row(item));
 }
@@ -141,7 +166,9 @@ void GameList::keyPressEvent(QKeyEvent* e) {
         return;
     }
     const int before = currentRow();
+    input_ = true;
     QListWidget::keyPressEvent(e);
+    input_ = false;
     if (currentRow() != before && currentRow() >= 0) emit picked(currentRow());
 }
 
@@ -210,7 +237,34 @@ void TitleBar::paintEvent(QPaintEvent*) {
 
 void TitleBar::mousePressEvent(QMouseEvent* e) {
     // The desktop moves the window as it moves one by its own title bar.
-    if (e->button() == Qt::LeftButton && window()->windowHandle()) window()->windowHandle()->startSystemMove();
+    if (e->button() == Qt::LeftButton && window()->windowHandle())
+        window()->windowHandle()->startSystemMove();
+}
+
+Notice::Notice(QWidget* window) : QWidget(window) {
+    setObjectName("notice");
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::NoFocus);
+    setGeometry(0, 0, 1, 1);
+}
+
+void FocusRing::follow(QWidget* target) {
+    if (!target || !target->parentWidget()) {
+        hide();
+        return;
+    }
+    if (parentWidget() != target->parentWidget()) setParent(target->parentWidget());
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::NoFocus);
+    setGeometry(target->geometry().adjusted(-3, -3, 3, 3));
+    raise();
+    show();
+}
+
+void FocusRing::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setPen(QPen(QColor(0, 255, 0), 2));
+    p.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
 }
 
 void Backdrop::paintEvent(QPaintEvent*) {

@@ -20,15 +20,20 @@ class ClickLabel : public QLabel {
     using QLabel::QLabel;
     // Does what a click does (the screen readers' press).
     void activate() { emit clicked(); }
+    // It acts on a click: the player can reach it by Tab and press it with Enter or Space.
+    void setPressable();
+    bool pressable() const { return pressable_; }
   signals:
     void clicked();
 
   protected:
     void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
 
   private:
     bool pressed_ = false;
+    bool pressable_ = false;
 };
 
 // A picture control: shows an image stretched to its size and reports clicks.
@@ -45,7 +50,6 @@ class PictureView : public ClickLabel {
 
   protected:
     void paintEvent(QPaintEvent* e) override;
-    void keyPressEvent(QKeyEvent* e) override;
     void focusInEvent(QFocusEvent* e) override;
     void focusOutEvent(QFocusEvent* e) override;
 
@@ -54,24 +58,28 @@ class PictureView : public ClickLabel {
     bool focusFrame_ = false;
 };
 
-// A list whose line the player picks with a click or the arrow keys: `picked` reports the line. It shows
-// whole lines only, and no line as chosen before the game or the player chooses one.
+// A list whose line the player picks with a click, the arrow keys or a screen reader's selection: `picked`
+// reports the line. It shows whole lines only, and no line as chosen before the game or the player chooses
+// one.
 class GameList : public QListWidget {
     Q_OBJECT
   public:
-    using QListWidget::QListWidget;
+    explicit GameList(QWidget* parent);
     // The lines the game has, and the one it has chosen (-1 for none).
     void showLines(const QStringList& lines, int chosen);
   signals:
     void picked(int row);
 
   protected:
+    void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     void focusInEvent(QFocusEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
 
   private:
+    // Inside the player's own click or key, which reports its line itself.
+    bool input_ = false;
     // Every line as high as the list's height divided evenly among the lines that fit.
     void fitRows();
 };
@@ -93,6 +101,28 @@ class TitleBar : public QWidget {
   private:
     QAbstractButton* close_ = nullptr;
     QImage caption_;
+};
+
+// A window's passing message for screen readers: one pixel, drawn as nothing, shown for a moment.
+class Notice : public QWidget {
+    Q_OBJECT
+  public:
+    explicit Notice(QWidget* window);
+
+  protected:
+    void paintEvent(QPaintEvent*) override {}
+};
+
+// The green frame round the control the keyboard went to by Tab, drawn over the control's neighbours.
+class FocusRing : public QWidget {
+    Q_OBJECT
+  public:
+    using QWidget::QWidget;
+    // Round `target`, or hidden for nullptr.
+    void follow(QWidget* target);
+
+  protected:
+    void paintEvent(QPaintEvent*) override;
 };
 
 // A fixed picture of the layout, drawn straight from the pixels compiled into the program.

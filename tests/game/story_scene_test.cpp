@@ -598,6 +598,8 @@ TEST(SceneBridge, CrossingTheBridgeOnlyEmptiesTheStoryText) {
 
     EXPECT_EQ(g.m1.text, "");
     EXPECT_EQ(g.m2.text, "");
+    // The empty text is read out as the demo's end; the next place's text replaces that.
+    EXPECT_NE(g.m1.reading.find("Конец демоверсии"), std::string::npos);
     EXPECT_FALSE(g.ready.visible);
     EXPECT_TRUE(g.choose.visible);
     EXPECT_TRUE(g.window.visible);
@@ -610,6 +612,8 @@ TEST(SceneBridge, CrossingTheBridgeOnlyEmptiesTheStoryText) {
     EXPECT_EQ(w.story.curStep, 1);
     EXPECT_EQ(w.story.curLocation, locBridge);
     EXPECT_TRUE(t.pictures.requested.empty());
+    enterLocation(w, locElder);
+    EXPECT_EQ(g.m1.reading, "");
 }
 
 // The player's way to each fight, and the fight's own figures.

@@ -62,6 +62,10 @@ Cond anyOf(std::vector<Cond> parts) {
 Effect storyText(int label, std::string text) {
     return Text{Where::Story, label, std::move(text)};
 }
+Effect endOfStory() {
+    return Text{Where::Reading, 1, "Конец демоверсии: здесь, у моста, история останавливается."};
+}
+
 Effect raiseSecondText() {
     return Show{What::SecondTextHigh};
 }

@@ -49,7 +49,8 @@ Cond allOf(std::vector<Cond> parts);
 Cond anyOf(std::vector<Cond> parts);
 
 // The parts of the game screen that effects write to or show and hide.
-enum class Where { Story, Choice, Answer, Partner }; // m1 / m2, c1 .. c5, a1 .. a5, the partner's line
+// m1 / m2, c1 .. c5, a1 .. a5, the partner's line; what a screen reader reads of an empty m1 / m2
+enum class Where { Story, Choice, Answer, Partner, Reading };
 enum class What { Choice, Answer, MapButton, Confirm, SecondTextHigh }; // the last: m2 at top 80
 // Where an added item goes: a stack of its own as the store adds one; onto the first stack of its kind
 // (or a stack of its own where there is none); into the first empty slot.
@@ -135,6 +136,8 @@ struct Effect {
 // Builders, named as the tables read.
 Effect storyText(int label, std::string text); // m1 / m2 := text
 Effect raiseSecondText();                      // m2 moves up to top 80, where it stays
+// The story stops: its text stays empty, and a screen reader reads that the demo has ended.
+Effect endOfStory();
 Effect caption(int choice, std::string text);
 Effect showChoice(int choice);
 Effect hideChoice(int choice);

@@ -150,8 +150,14 @@ void loadBackground(World& w, const std::string& path) {
 }
 
 void setStoryText(World& w, int label, const std::string& text) {
-    (label == 1 ? w.Gameform.m1 : w.Gameform.m2).text = text;
+    Label& l = label == 1 ? w.Gameform.m1 : w.Gameform.m2;
+    l.text = text;
+    l.reading.clear();
     logLine(w, LogEntry::Story, text);
+}
+
+void setStoryReading(World& w, int label, const std::string& text) {
+    (label == 1 ? w.Gameform.m1 : w.Gameform.m2).reading = text;
 }
 
 const std::string& storyText(const World& w, int label) {

@@ -44,6 +44,8 @@ void loadBackground(World& w, const std::string& path);
 // The two story labels.
 void setStoryText(World& w, int label, const std::string& text); // label 1 is m1, 2 is m2
 const std::string& storyText(const World& w, int label);
+// What a screen reader reads while that story label shows no text; a new text clears it.
+void setStoryReading(World& w, int label, const std::string& text);
 // Moves the second story label up to top 80, where it stays.
 void raiseSecondStoryText(World& w);
 // The font chosen in the font dialog: the story labels and the partner's line.

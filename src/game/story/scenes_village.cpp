@@ -154,7 +154,7 @@ const std::vector<SceneRow>& villageScenes() {
           say("", "Да. Мне хотелось бы задать несколько вопросов.", "Какой миссии?"),
           partnerLine("Здравствуй, " + name + "! Старейшина уже рассказала тебе о твоей миссии?")}},
         // The story stops here: the text stays empty and the confirm button hidden.
-        {locBridge, anyStep, 3, {}},
+        {locBridge, anyStep, 3, {endOfStory()}},
     };
     return rows;
 }

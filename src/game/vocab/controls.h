@@ -50,6 +50,9 @@ struct Label : Control {
     Color color = brightGreen;
     Font font;
     bool wordWrap = false;
+    // What a screen reader reads while the label shows no text: the words for what an empty text tells a
+    // sighted player (the story's end at the bridge). Never drawn.
+    std::string reading;
 };
 
 // A one-line label of the layout: its place, text, colour and font.
@@ -74,6 +77,9 @@ struct NumberLabel : Control {
 struct Picture : Control {
     std::string picture;
     std::string layout;
+    // What a screen reader names a picture the player can click, where its hint is not what the player
+    // sees or does not tell it from another: the caption painted beside it, or which of two like places.
+    std::string spoken;
 };
 
 struct Button : Control {
@@ -90,11 +96,13 @@ struct Panel : Control {};
 struct Edit : Control {
     std::string text;
     bool readOnly = false;
+    std::string title; // what a screen reader calls the box
 };
 
 struct ComboBox : Control {
     std::string text;
     std::vector<std::string> items;
+    std::string title; // what a screen reader calls the box
 };
 
 // A text that only grows: lines are added at its end, or all of them emptied at once (`cleared` counts
@@ -109,6 +117,8 @@ struct LogText : Control {
 struct ListBox : Control {
     std::vector<std::string> items;
     int selected = -1;
+    // What a screen reader calls the list; nothing on the screen names it.
+    std::string title;
 };
 
 // A timer of the game's virtual clock. It ticks every `interval` ms while running.

@@ -20,19 +20,19 @@ Tcreateform::Tcreateform(Dispatcher& d, PictureLoader& p) : Form(d, p, d.world()
     // The buttons have no hints; screen readers name them by what they do.
     const char* stats[screens::kStatCount] = {"Сила",     "Точность", "Выносливость", "Интеллект",
                                               "Ловкость", "Удача",    "Обояние"};
+    auto named = [this](const Control& c, QString name) { readAs(c, {}, [name] { return name; }); };
     for (std::size_t i = 0; i < screens::kStatCount; ++i) {
-        widget(f.raise[i])->setAccessibleName(QString("%1: больше").arg(stats[i]));
-        widget(f.lower[i])->setAccessibleName(QString("%1: меньше").arg(stats[i]));
+        named(f.raise[i], QString("%1: больше").arg(stats[i]));
+        named(f.lower[i], QString("%1: меньше").arg(stats[i]));
     }
     for (std::size_t k = 0; k < screens::kSkillCount; ++k)
-        widget(f.tagButton[k])->setAccessibleName("Метка: " + QString::fromStdString(f.s[k].text));
+        named(f.tagButton[k], "Метка: " + QString::fromStdString(f.s[k].text));
     for (std::size_t n = 0; n < screens::kTraitCount; ++n)
-        widget(f.traitButton[n])->setAccessibleName("Особенность: " + QString::fromStdString(f.t[n].text));
-    widget(f.Image2)->setAccessibleName("Готово");
-    widget(f.Image1)->setAccessibleName("Отмена");
+        named(f.traitButton[n], "Особенность: " + QString::fromStdString(f.t[n].text));
     // On the sheet, Escape does what its accept does there, as the desktop's close does: the sheet closes
     // and the screens behind take input again.
     onEscape(f.window.close);
+    focusFirst(widget(f.Image2));
 }
 
 } // namespace cv::qt

@@ -13,9 +13,24 @@ TGameform::TGameform(Dispatcher& d, PictureLoader& p)
     : Form(d, p, d.world().Gameform, Placement::MaximizedCentred) {
     auto& g = d.world().Gameform;
     build();
-    // The story's texts and the partner's line are announced as they come.
-    for (const Label* text : {&g.m1, &g.m2, &g.rep})
-        widget(*text)->setProperty("announce", true);
+    // Screen readers read the story's two texts as one passage, spoken as it comes, as is the partner's
+    // line; the screen opens on its first choice, or in a conversation its first answer.
+    readAs(g.m1, {&g.m2}, [&g] {
+        QString story = QString::fromStdString(g.m1.text.empty() ? g.m1.reading : g.m1.text);
+        if (g.m2.visible && !g.m2.text.empty())
+            story += (story.isEmpty() ? "" : " ") + QString::fromStdString(g.m2.text);
+        return story;
+    });
+    speaks(g.m1, Speech::ByFocus);
+    speaks(g.rep, Speech::ByFocus);
+    focusFirst([this, &g]() -> QWidget* {
+        if (g.choose.visible)
+            for (const auto& c : g.c)
+                if (usable(c)) return widget(c);
+        for (const auto& a : g.a)
+            if (usable(a) && !a.text.empty()) return widget(a);
+        return usable(g.mapb) ? widget(g.mapb) : nullptr;
+    });
     QFont choice("MS Sans Serif");
     choice.setPixelSize(13);
     choice.setBold(true);

@@ -31,6 +31,9 @@ class Tbattle : public Form {
     // The arrow keys pick an entry, Enter does it (or attacks the enemy in the targeting mode), E ends
     // the turn.
     bool keyPressed(QKeyEvent* e) override;
+
+  private:
+    void readForReaders(screens::Battle& b);
 };
 
 class Taccform : public Form {

@@ -61,6 +61,7 @@ Battle::Battle() {
     edal = text(532, 436, 60, "?");
 
     choose.place(260, 336, 196, 72);
+    choose.title = "Действия";
     for (auto entry : kFixedEntries)
         choose.items.emplace_back(entry);
     ready.place(260, 410, 196, 22);

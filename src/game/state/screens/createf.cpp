@@ -55,6 +55,10 @@ Createf::Createf() {
     Image5.place(336, 314, 32, 18);
     Image5.cursor = Cursor::Hand;
     Image5.hint = "Отмена";
+    // The hints of the lower two are not what their captions in the picture say.
+    Image4.spoken = "Взять этого персонажа";
+    Image3.spoken = "Создать нового";
+    Image5.spoken = "Назад";
     Image2.layout = "createf";
     Image1.layout = "portrait";
     Image4.layout = "button";

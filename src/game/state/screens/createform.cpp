@@ -22,6 +22,9 @@ Createform::Createform() {
     age.place(200, 2, 40, 20);
     sex.place(243, 2, 70, 20);
     sex.items = {"Жен.", "Муж."};
+    namec.title = "Имя"; // as the picture beside it says; the other two have no caption
+    age.title = "Возраст";
+    sex.title = "Пол";
 
     // Rows of the glyphs, in memory order of the statistics.
     const int glyphTop[kStatCount] = {40, 75, 109, 171, 206, 233, 136};
@@ -38,6 +41,7 @@ Createform::Createform() {
     cpleft.place(101, 230, 40, 18);
     cpleft.readOnly = true;
     cpleft.text = "5";
+    cpleft.title = "Очки"; // as the caption above it says
 
     const char* derivedCaptions[kDerivedCount] = {
         "Жизней",        "/",          "Класс Брони", "Очки действия", "Макс. груз",    "Повр.",
@@ -98,6 +102,9 @@ Createform::Createform() {
     Image2.cursor = Cursor::Hand;
     Image1.place(450, 369, 13, 16);
     Image1.cursor = Cursor::Hand;
+    // Captioned underneath in the picture; they have no hints.
+    Image2.spoken = "Готово";
+    Image1.spoken = "Отмена";
 
     bok1.place(346, 16, 16, 170);
     bok2.place(152, 34, 20, 190);

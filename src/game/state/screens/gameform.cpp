@@ -73,8 +73,8 @@ Gameform::Gameform() {
     add(fon, "fon");
     add(m1, "m1");
     add(m2, "m2");
-    // The partner's line lies under the choice panel, which hides it in choice mode.
-    add(rep, "rep");
+    // The partner's line lies under the choice panel, which covers it in choice mode.
+    add(rep, "rep").cover = &choose;
     add(choose, "choose");
     add(Label1, "Label1", &choose);
     for (std::size_t i = 0; i < c.size(); ++i)

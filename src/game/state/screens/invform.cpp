@@ -17,6 +17,7 @@ InvForm::InvForm() {
 
     citem.place(18, 18, 184, 234);
     citem.items = {"<<<--->>>"};
+    citem.title = "Вещи";
 
     // The action panel, in the list's column: its six choices top to bottom are a1, a6, a3, a4, a5, a2.
     choose.place(10, 268, 200, 196);
@@ -96,6 +97,7 @@ InvForm::InvForm() {
     Image2.place(18, 472, 13, 16);
     Image2.cursor = Cursor::Hand;
     Image2.hint = "Отмена";
+    Image2.spoken = "Закрыть"; // its caption in the picture
     Image2.layout = "cancel";
 
     add(citem, "citem");

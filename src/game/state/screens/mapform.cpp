@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "../../vocab/places.h"
+
 namespace cv::screens {
 
 Mapform::Mapform() {
@@ -43,6 +45,9 @@ Mapform::Mapform() {
         place[i].hint = spots[i].hint;
         place[i].cursor = Cursor::Hand;
     }
+    // The two houses share their hint; where they lie tells them apart.
+    place[locHouseA - 1].spoken = "Идти в дом одного из жителей, на востоке";
+    place[locHouseB - 1].spoken = "Идти в дом одного из жителей, на западе";
     add(Label1, "Label1");
     for (std::size_t i = 0; i < place.size(); ++i)
         add(place[i], std::string(kPlaceNames[i]));
