@@ -4,42 +4,14 @@
 """Plays the start of the game through the AT-SPI accessibility bus alone, as a screen reader's user
 would: reads the main menu, starts a new game, takes the heroine, opens the map, enters the elder's
 tent, selects the first choice, presses "Выбрано", and reads the elder's line."""
+import os
 import sys
 import time
 
 import pyatspi
 
-
-def fail(message):
-    print("FAIL:", message)
-    sys.exit(1)
-
-
-def find_app(name, seconds=20):
-    end = time.time() + seconds
-    while time.time() < end:
-        desktop = pyatspi.Registry.getDesktop(0)
-        for i in range(desktop.childCount):
-            app = desktop.getChildAtIndex(i)
-            if app is not None and app.name == name:
-                return app
-        time.sleep(0.2)
-    fail("the program did not show up on the accessibility bus")
-
-
-def showing(node):
-    try:
-        return node.getState().contains(pyatspi.STATE_SHOWING)
-    except Exception:
-        return False
-
-
-def walk(node):
-    yield node
-    for i in range(node.childCount):
-        child = node.getChildAtIndex(i)
-        if child is not None:
-            yield from walk(child)
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "session"))
+from atspi_tools import fail, find_app, showing, walk  # noqa: E402
 
 
 def find(app, name, role=None, seconds=10):

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: The Cindervale developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Runs a screen-reader test: a private X display (Xvfb) with the openbox window manager, a private D-Bus
-# session with the accessibility bus, a private home (Orca's settings, its speech server's socket), and a
-# Python test that starts Orca and the program itself through tests/a11y/screenreader.py.
+# Runs a screen-reader test: a private desktop with the openbox window manager and the accessibility bus, a
+# private home (Orca's settings, its speech server's socket), and a Python test that starts Orca and the
+# program itself through tests/a11y/screenreader.py.
 # Usage: run_orca.sh PROGRAM [TEST.py [ARGS ...]]
 #   A11Y_LOGS=DIR keeps Orca's debug log and the program's output there;
 #   A11Y_SPEECH_SERVER=1 lets Orca start speech-dispatcher (by default it runs without one; its log records
@@ -14,7 +14,7 @@ shift
 HERE="$(cd "$(dirname "$0")" && pwd)"
 TEST="${1:-$HERE/orca_play.py}"
 [ "$#" -gt 0 ] && shift
-for tool in Xvfb openbox xdotool xprop dbus-run-session /usr/libexec/at-spi-bus-launcher /usr/bin/python3 /usr/bin/orca; do
+for tool in xdotool /usr/bin/python3 /usr/bin/orca; do
     command -v "$tool" >/dev/null || { echo "the screen-reader test needs $tool (./check installs it)" >&2; exit 1; }
 done
 /usr/bin/python3 -c "import pyatspi" || { echo "the screen-reader test needs python3-pyatspi" >&2; exit 1; }
@@ -34,37 +34,8 @@ export LANG=C.UTF-8 LANGUAGE=C LC_ALL=C.UTF-8
 unset QT_QPA_PLATFORM
 
 status=0
-dbus-run-session -- bash -c '
-    set -euo pipefail
-    pids=()
-    stop() { for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done; }
-    trap stop EXIT
-    # Xvfb picks a free display itself and writes its number.
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$A11Y_WORK/display" >/dev/null 2>&1 &
-    pids+=($!)
-    for i in $(seq 100); do [ -s "$A11Y_WORK/display" ] && break; sleep 0.05; done
-    [ -s "$A11Y_WORK/display" ] || { echo "FAIL: Xvfb did not start" >&2; exit 1; }
-    export DISPLAY=":$(head -n1 "$A11Y_WORK/display")"
-    /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
-    pids+=($!)
-    # The window manager is up when it names its check window. (grep reads all of xprop'"'"'s output: with
-    # pipefail, a grep -q that stops early may leave xprop killed by SIGPIPE and the pipe failing.)
-    wm_up() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep "window id" >/dev/null; }
-    # Just after a build the first start has been seen to take long enough for openbox to give up on the
-    # display: it is started again while it has not come up.
-    for try in 1 2 3; do
-        openbox --sm-disable >>"$A11Y_WORK/openbox.log" 2>&1 &
-        wm=$!
-        pids+=($wm)
-        for i in $(seq 300); do
-            wm_up && break 2
-            kill -0 "$wm" 2>/dev/null || break
-            sleep 0.05
-        done
-    done
-    wm_up || { echo "FAIL: openbox did not start" >&2; cat "$A11Y_WORK/openbox.log" >&2; exit 1; }
-    timeout --kill-after=5 "${A11Y_TIMEOUT:-150}" /usr/bin/python3 "$@"
-' bash "$TEST" "$@" || status=$?
+"$HERE/../session/run_session.sh" --wm timeout --kill-after=5 "${A11Y_TIMEOUT:-150}" /usr/bin/python3 "$TEST" "$@" ||
+    status=$?
 if [ -n "${A11Y_LOGS:-}" ]; then
     mkdir -p "$A11Y_LOGS"
     cp "$WORK"/*.log "$A11Y_LOGS"/ 2>/dev/null || true

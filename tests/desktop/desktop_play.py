@@ -6,18 +6,17 @@ is never trapped: every window the game shows over a screen stays above it and k
 that screen is clicked, closes with Escape or its own control, cannot be minimised away, and carries no
 title bar of the window manager's (whose boxes would do nothing). Controls are found on the accessibility
 bus only for where to click."""
+import os
 import subprocess
 import sys
 import time
 
 import pyatspi
 
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "session"))
+from atspi_tools import fail, find_app, showing, walk  # noqa: E402
+
 GAME = "Cindervale : Brassmoth Post Edition"
-
-
-def fail(message):
-    print("FAIL:", message)
-    sys.exit(1)
 
 
 def run(*args):
@@ -92,33 +91,6 @@ def key(*keys):
 def click_at(x, y):
     run("xdotool", "mousemove", "--sync", str(x), str(y), "click", "1")
     settle()
-
-
-def showing(node):
-    try:
-        return node.getState().contains(pyatspi.STATE_SHOWING)
-    except Exception:
-        return False
-
-
-def walk(node):
-    yield node
-    for i in range(node.childCount):
-        child = node.getChildAtIndex(i)
-        if child is not None:
-            yield from walk(child)
-
-
-def find_app(name, seconds=20):
-    end = time.time() + seconds
-    while time.time() < end:
-        desktop = pyatspi.Registry.getDesktop(0)
-        for i in range(desktop.childCount):
-            app = desktop.getChildAtIndex(i)
-            if app is not None and app.name == name:
-                return app
-        time.sleep(0.2)
-    fail("the program did not show up on the accessibility bus")
 
 
 def click(app, name):
